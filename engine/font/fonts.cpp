@@ -1,0 +1,7 @@
+#include "engine/elFont.h"
+
+namespace elFont {
+
+void ReleaseFontBlock() {}
+
+}  // namespace elFont

@@ -1,0 +1,10 @@
+#include "engine/elInput.h"
+#include "engine/elSystem.h"
+
+namespace elInput {
+
+void EndKeyCapture() {
+    elSystem::State.keyCapture = 0;
+}
+
+}  // namespace elInput

@@ -1,0 +1,9 @@
+#include "engine/elSound.h"
+
+namespace elSound {
+
+void CloseMidi() {}
+
+void OnMidiNotify(WPARAM, LPARAM) {}
+
+}  // namespace elSound

@@ -1,0 +1,7 @@
+#include "engine/elSound.h"
+
+namespace elSound {
+
+void Release() {}
+
+}  // namespace elSound

@@ -1,0 +1,71 @@
+// Controls of the headless backend, for tests: a virtual clock, scripted input, recorded output.
+// Only the headless backend defines these.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace headless {
+
+// Back to a fresh process: no windows, empty queue, clock at zero, no records, default switches.
+void Reset();
+
+// The virtual clock, in microseconds since the reset. Every clock of the platform reads from it.
+std::uint64_t NowMicroseconds();
+void AdvanceClock(std::uint64_t microseconds);
+// How far the clock moves on each empty poll of the message queue (default 1000, as the real backend
+// waits up to 1 ms for an event) and on each wait for a message while nothing is queued.
+void SetIdleStep(std::uint64_t microseconds);
+// Called on every empty poll of the message queue and every wait for a message, after the clock moved.
+// Tests script input here and post Esc to end a run.
+void SetIdleHook(std::function<void()> hook);
+
+// Clock faults and choices.
+void SetTimeGetTimeBase(DWORD milliseconds);           // timeGetTime() == base + elapsed ms
+void SetTickCountOffset(std::int32_t milliseconds);    // GetTickCount() == timeGetTime() + offset
+void SetPerformanceCounterOffset(std::int64_t ticks);  // added to every counter reading
+void SetPerformanceCounterAvailable(bool available);
+void SetTimerPeriodMin(UINT periodMin);  // what timeGetDevCaps reports
+int TimerPeriodDepth();                  // timeBeginPeriod calls not yet ended
+
+// crt::time answers this (default 0).
+void SetTime(long long seconds);
+
+// Input, posted to the first window created, as the real backend posts it.
+void PressKey(int virtualKey);
+void ReleaseKey(int virtualKey);
+void MoveMouse(int x, int y);
+void PressMouse(int button, bool doubleClick = false);  // button 1 left, 2 right
+void ReleaseMouse(int button);
+void SetActive(bool active);  // posts WM_ACTIVATEAPP
+void RequestClose();          // posts WM_CLOSE, as the window's close button does
+
+HWND MainWindow();
+bool WindowShown(HWND window);
+bool WindowDestroyed(HWND window);
+
+struct MessageBoxRecord {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+const std::vector<MessageBoxRecord>& MessageBoxes();
+int BeepCount();
+
+// Program path as GetModuleFileNameA reports it; empty restores the real path.
+void SetModuleFileName(const std::string& path);
+
+// Another copy of the program: owns the named mutex and shows a window of this class and title.
+void SimulateOtherInstance(const std::string& mutexName, const std::string& className,
+                           const std::string& title);
+int ForegroundRequests();  // SetForegroundWindow calls that reached the other copy's window
+
+bool CursorClipped();
+int CursorShowCount();  // the display count ShowCursor maintains
+bool CursorHidden();    // SetCursor(NULL) was the last cursor call
+
+}  // namespace headless

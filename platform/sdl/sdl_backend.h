@@ -1,0 +1,29 @@
+// What the SDL backend's parts share among themselves.
+#pragma once
+
+#include <SDL.h>
+
+#include "platform/common/window_table.h"
+
+namespace sdl_backend {
+
+struct NativeWindow {
+    SDL_Window* window;
+    SDL_Renderer* renderer;
+};
+
+NativeWindow* NativeOf(HWND window);
+void RaiseWindow(HWND window);
+
+// Lets another copy of the program find this window and ask for it to be raised.
+void PublishWindow(const Window* window);
+void WithdrawWindow();
+bool TakeRaiseRequest();
+
+// Brings up SDL's video and event parts once; false when there is no display.
+bool EnsureVideo();
+
+// Translates an SDL key to the virtual-key code the game reads; 0 for keys the game never sees.
+int VirtualKeyOf(const SDL_Keysym& key);
+
+}  // namespace sdl_backend

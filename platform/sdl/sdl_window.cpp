@@ -1,0 +1,326 @@
+#include <cstdio>
+
+#include "platform/common/module_path.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/system.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr int kDefaultScreenWidth = 800;
+constexpr int kDefaultScreenHeight = 600;
+
+constinit sdl_backend::NativeWindow gNative[platform_common::kMaxWindows] = {};
+constinit bool gVideoReady = false;
+constinit bool gVideoFailed = false;
+constinit bool gActive = false;
+constinit int gCursorCount = 0;
+constinit bool gCursorHidden = false;
+constinit bool gClipped = false;
+
+sdl_backend::NativeWindow* FreeNative() {
+    for (auto& n : gNative) {
+        if (n.window == nullptr) return &n;
+    }
+    return nullptr;
+}
+
+void Post(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
+    PostMessageA(window, message, wParam, lParam);
+}
+
+void PostActivation(Window* window, bool active) {
+    if (active == gActive) return;
+    gActive = active;
+    Post(window, WM_ACTIVATEAPP, active ? 1 : 0, 0);
+}
+
+void ClearToBlack(sdl_backend::NativeWindow* native) {
+    if (native == nullptr || native->renderer == nullptr) return;
+    SDL_SetRenderDrawColor(native->renderer, 0, 0, 0, 255);
+    SDL_RenderClear(native->renderer);
+    SDL_RenderPresent(native->renderer);
+}
+
+void ApplyCursor() {
+    if (!gVideoReady) return;
+    SDL_ShowCursor(gCursorHidden || gCursorCount < 0 ? SDL_DISABLE : SDL_ENABLE);
+}
+
+WPARAM MouseKeyFlags() {
+    WPARAM flags = 0;
+    if (platform_common::KeyIsDown(VK_LBUTTON)) flags |= MK_LBUTTON;
+    if (platform_common::KeyIsDown(VK_RBUTTON)) flags |= MK_RBUTTON;
+    return flags;
+}
+
+void TranslateKey(Window* window, const SDL_KeyboardEvent& e, bool down) {
+    int vk = sdl_backend::VirtualKeyOf(e.keysym);
+    if (vk == 0) return;
+    bool wasDown = platform_common::KeyIsDown(vk);
+    platform_common::SetKeyDown(vk, down);
+    // Alt, and keys pressed while Alt is held without Ctrl, arrive as system keys.
+    bool altHeld = (e.keysym.mod & KMOD_ALT) != 0 && (e.keysym.mod & KMOD_CTRL) == 0;
+    bool system = vk == VK_MENU || vk == VK_F10 || altHeld;
+    UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
+    bool extended = vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN ||
+                    e.keysym.sym == SDLK_RCTRL || e.keysym.sym == SDLK_RALT || e.keysym.sym == SDLK_KP_ENTER;
+    Post(window, message, static_cast<WPARAM>(vk),
+         platform_common::KeyLParam(static_cast<int>(e.keysym.scancode), extended, down ? wasDown : true,
+                                    !down));
+}
+
+void TranslateButton(Window* window, const SDL_MouseButtonEvent& e, bool down) {
+    int button = e.button == SDL_BUTTON_LEFT ? 1 : e.button == SDL_BUTTON_RIGHT ? 2 : 0;
+    if (button == 0) return;
+    platform_common::SetKeyDown(button == 1 ? VK_LBUTTON : VK_RBUTTON, down);
+    UINT message;
+    if (down) {
+        bool doubleClick = (window->classStyle & CS_DBLCLKS) != 0 && e.clicks >= 2 && e.clicks % 2 == 0;
+        message = button == 1 ? (doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
+                              : (doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN);
+    } else {
+        message = button == 1 ? WM_LBUTTONUP : WM_RBUTTONUP;
+    }
+    Post(window, message, MouseKeyFlags(), MAKELPARAM(e.x, e.y));
+}
+
+void TranslateWindowEvent(Window* window, const SDL_WindowEvent& e) {
+    switch (e.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            Post(window, WM_CLOSE, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            PostActivation(window, true);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            PostActivation(window, false);
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+            window->x = e.data1;
+            window->y = e.data2;
+            Post(window, WM_MOVE, 0, MAKELPARAM(e.data1, e.data2));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+namespace sdl_backend {
+
+bool EnsureVideo() {
+    if (gVideoReady) return true;
+    if (gVideoFailed) return false;
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+        gVideoFailed = true;
+        return false;
+    }
+    gVideoReady = true;
+    return true;
+}
+
+NativeWindow* NativeOf(HWND window) {
+    Window* w = platform_common::LiveWindow(window);
+    return w == nullptr ? nullptr : static_cast<NativeWindow*>(w->native);
+}
+
+void RaiseWindow(HWND window) {
+    NativeWindow* native = NativeOf(window);
+    if (native == nullptr) return;
+    SDL_RestoreWindow(native->window);
+    SDL_RaiseWindow(native->window);
+}
+
+}  // namespace sdl_backend
+
+namespace backend {
+
+void PumpEvents() {
+    if (!gVideoReady) return;
+    Window* window = platform_common::FirstLiveWindow();
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        if (window == nullptr) continue;
+        switch (e.type) {
+            case SDL_QUIT:
+                Post(window, WM_CLOSE, 0, 0);
+                break;
+            case SDL_WINDOWEVENT:
+                TranslateWindowEvent(window, e.window);
+                break;
+            case SDL_KEYDOWN:
+                TranslateKey(window, e.key, true);
+                break;
+            case SDL_KEYUP:
+                TranslateKey(window, e.key, false);
+                break;
+            case SDL_MOUSEMOTION:
+                Post(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), 0);
+                Post(window, WM_MOUSEMOVE, MouseKeyFlags(), MAKELPARAM(e.motion.x, e.motion.y));
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+                TranslateButton(window, e.button, true);
+                break;
+            case SDL_MOUSEBUTTONUP:
+                TranslateButton(window, e.button, false);
+                break;
+            default:
+                break;
+        }
+    }
+    if (window != nullptr && sdl_backend::TakeRaiseRequest()) sdl_backend::RaiseWindow(window);
+}
+
+void WaitForEvent(int timeoutMs) {
+    if (!gVideoReady) {
+        if (timeoutMs > 0) Sleep(static_cast<DWORD>(timeoutMs));
+        return;
+    }
+    if (timeoutMs >= 0) {
+        SDL_WaitEventTimeout(nullptr, timeoutMs);
+        return;
+    }
+    // Wake now and then to hear another copy's request to raise the window.
+    constexpr int kRaisePollMs = 100;
+    while (SDL_WaitEventTimeout(nullptr, kRaisePollMs) == 0) {
+        if (platform_common::FirstLiveWindow() == nullptr) return;
+        if (sdl_backend::TakeRaiseRequest()) {
+            sdl_backend::RaiseWindow(platform_common::FirstLiveWindow());
+            return;
+        }
+    }
+}
+
+bool CreateNativeWindow(Window* window) {
+    if (!sdl_backend::EnsureVideo()) return false;
+    sdl_backend::NativeWindow* native = FreeNative();
+    if (native == nullptr) return false;
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (window->style & WS_POPUP) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    native->window =
+        SDL_CreateWindow(window->title, window->x, window->y, window->width > 0 ? window->width : 1,
+                         window->height > 0 ? window->height : 1, flags);
+    if (native->window == nullptr) {
+        std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+        return false;
+    }
+    native->renderer = SDL_CreateRenderer(native->window, -1, SDL_RENDERER_ACCELERATED);
+    if (native->renderer == nullptr)
+        native->renderer = SDL_CreateRenderer(native->window, -1, SDL_RENDERER_SOFTWARE);
+    ResourceBlob icon{};
+    if (window->icon != nullptr && platform_common::IconBlob(window->icon, &icon)) {
+        SDL_RWops* rw = SDL_RWFromConstMem(icon.data, static_cast<int>(icon.size));
+        SDL_Surface* surface = rw != nullptr ? SDL_LoadBMP_RW(rw, 1) : nullptr;
+        if (surface != nullptr) {
+            SDL_SetColorKey(surface, SDL_TRUE, SDL_MapRGB(surface->format, 0, 0, 0));
+            SDL_SetWindowIcon(native->window, surface);
+            SDL_FreeSurface(surface);
+        }
+    }
+    window->native = native;
+    sdl_backend::PublishWindow(window);
+    return true;
+}
+
+void DestroyNativeWindow(Window* window) {
+    auto* native = static_cast<sdl_backend::NativeWindow*>(window->native);
+    if (native == nullptr) return;
+    if (native->renderer != nullptr) SDL_DestroyRenderer(native->renderer);
+    if (native->window != nullptr) SDL_DestroyWindow(native->window);
+    *native = sdl_backend::NativeWindow{};
+    window->native = nullptr;
+    sdl_backend::WithdrawWindow();
+    gActive = false;
+}
+
+}  // namespace backend
+
+BOOL ShowWindow(HWND window, int command) {
+    Window* w = platform_common::LiveWindow(window);
+    sdl_backend::NativeWindow* native = sdl_backend::NativeOf(window);
+    if (w == nullptr || native == nullptr) return FALSE;
+    bool wasVisible = w->visible;
+    if (command == SW_HIDE) {
+        SDL_HideWindow(native->window);
+        w->visible = false;
+        return wasVisible;
+    }
+    SDL_ShowWindow(native->window);
+    SDL_RaiseWindow(native->window);
+    w->visible = true;
+    ClearToBlack(native);
+    // A window shown in front is the active one.
+    PostActivation(w, true);
+    return wasVisible;
+}
+
+BOOL UpdateWindow(HWND window) {
+    if (platform_common::LiveWindow(window) == nullptr) return FALSE;
+    return TRUE;
+}
+
+BOOL SetWindowPos(HWND window, HWND, int, int, int, int, UINT) {
+    return platform_common::LiveWindow(window) != nullptr ? TRUE : FALSE;
+}
+
+int GetSystemMetrics(int index) {
+    SDL_DisplayMode mode{};
+    bool known = sdl_backend::EnsureVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0;
+    switch (index) {
+        case SM_CXSCREEN:
+            return known ? mode.w : kDefaultScreenWidth;
+        case SM_CYSCREEN:
+            return known ? mode.h : kDefaultScreenHeight;
+        default:
+            return 0;
+    }
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    gCursorHidden = cursor == nullptr;
+    ApplyCursor();
+    return nullptr;
+}
+
+int ShowCursor(BOOL show) {
+    gCursorCount += show ? 1 : -1;
+    ApplyCursor();
+    return gCursorCount;
+}
+
+BOOL ClipCursor(const RECT* rect) {
+    gClipped = rect != nullptr;
+    sdl_backend::NativeWindow* native = sdl_backend::NativeOf(platform_common::FirstLiveWindow());
+    if (native != nullptr) SDL_SetWindowGrab(native->window, gClipped ? SDL_TRUE : SDL_FALSE);
+    return TRUE;
+}
+
+BOOL GetCursorPos(POINT* point) {
+    if (point == nullptr) return FALSE;
+    int x = 0, y = 0;
+    if (gVideoReady) SDL_GetMouseState(&x, &y);
+    *point = POINT{x, y};
+    return TRUE;
+}
+
+int MessageBoxA(HWND window, const char* text, const char* caption, UINT type) {
+    if (text == nullptr) text = "";
+    if (caption == nullptr) caption = "";
+    std::fprintf(stderr, "%s: %s\n", caption, text);
+    std::fflush(stderr);
+    {
+        Uint32 flags = (type & MB_ICONWARNING) ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
+        sdl_backend::NativeWindow* native = sdl_backend::NativeOf(window);
+        SDL_ShowSimpleMessageBox(flags, caption, text, native != nullptr ? native->window : nullptr);
+    }
+    return IDOK;
+}
+
+// There is no system speaker to sound; the box itself carries the warning.
+BOOL MessageBeep(UINT) {
+    return TRUE;
+}
