@@ -25,3 +25,6 @@ SceneFunction SceneFunctionFor(int scene);
 bool RunLoopPass(int* exitCode);
 
 void LoadAllAssets();
+
+// Scene functions.
+void RunTitleScene();

@@ -3,8 +3,11 @@
 #include <cstring>
 
 #include "platform/common/module_path.h"
+#include "platform/common/sequencer.h"
 #include "platform/common/window_table.h"
 #include "platform/headless.h"
+#include "platform/headless_text.h"
+#include "platform/headless_devices.h"
 #include "platform/system.h"
 #include "platform/window.h"
 
@@ -13,6 +16,10 @@ struct Handle {
     bool owner;
     char name[2048];
 };
+
+namespace headless_display {
+void Reset();  // headless_draw.cpp
+}
 
 namespace {
 
@@ -87,8 +94,11 @@ namespace headless {
 void Reset() {
     State& s = S();
     s = State{};
+    headless_display::Reset();
     platform_common::ResetWindowsAndQueue();
     platform_common::SetModulePathOverride("");
+    ResetDevices();
+    ResetText();
 }
 
 std::uint64_t NowMicroseconds() {
@@ -211,7 +221,9 @@ bool CursorHidden() {
 
 namespace backend {
 
-void PumpEvents() {}
+void PumpEvents() {
+    platform_common::PollSequencer();
+}
 
 void WaitForEvent(int) {
     Idle();

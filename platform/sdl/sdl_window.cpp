@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "platform/common/module_path.h"
+#include "platform/common/sequencer.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -140,6 +141,8 @@ void RaiseWindow(HWND window) {
 namespace backend {
 
 void PumpEvents() {
+    // A piece of music that has ended posts its notification here, on the main thread.
+    platform_common::PollSequencer();
     if (!gVideoReady) return;
     Window* window = platform_common::FirstLiveWindow();
     SDL_Event e;

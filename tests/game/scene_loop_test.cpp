@@ -7,6 +7,7 @@
 #include "platform/headless.h"
 #include "platform/system.h"
 #include "support/fresh_process.h"
+#include "support/game_fixture.h"
 #include "support/run_program.h"
 
 namespace {
@@ -34,7 +35,9 @@ TEST_F(SceneLoopTest, EngineStartsAtSixtyFramesWithWaitingOnBeforeTheEntry) {
     EXPECT_GT(elSystem::Clock.ticksPerFrame, 0);
 }
 
-TEST_F(SceneLoopTest, StartUpShowsTheWindowSelectsTheTitleAndEscEndsWithZero) {
+using StartUpTest = GameTest;
+
+TEST_F(StartUpTest, StartUpShowsTheWindowSelectsTheTitleAndEscEndsWithZero) {
     HWND window = nullptr;
     int result = RunProgram([&](int poll) {
         if (poll == 1) {
@@ -225,14 +228,19 @@ TEST_F(SceneLoopTest, WindowCloseShutsDownOnceAndEndsTheLoop) {
 }
 
 TEST_F(SceneLoopTest, SeedsTheGeneratorFromTheTimeOfDay) {
-    headless::SetTime(12345);
-    int first = -1;
-    RunProgram([&](int poll) {
-        if (poll == 1) first = crt::rand();
-        if (poll == 2) headless::PressKey(VK_ESCAPE);
-    });
-    crt::srand(12345);
-    EXPECT_EQ(first, crt::rand());
+    auto firstNumberAt = [](long long timeOfDay) {
+        StartFreshProcess();
+        headless::SetTime(timeOfDay);
+        int first = -1;
+        RunProgram([&](int poll) {
+            if (poll == 1) first = crt::rand();
+            if (poll == 2) headless::PressKey(VK_ESCAPE);
+        });
+        return first;
+    };
+    const int a = firstNumberAt(12345);
+    EXPECT_EQ(firstNumberAt(12345), a);
+    EXPECT_NE(firstNumberAt(12346), a);
 }
 
 }  // namespace

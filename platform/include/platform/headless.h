@@ -9,6 +9,8 @@
 
 #include "platform/types.h"
 
+struct DirectDrawSurface;
+
 namespace headless {
 
 // Back to a fresh process: no windows, empty queue, clock at zero, no records, default switches.
@@ -67,5 +69,22 @@ int ForegroundRequests();  // SetForegroundWindow calls that reached the other c
 bool CursorClipped();
 int CursorShowCount();  // the display count ShowCursor maintains
 bool CursorHidden();    // SetCursor(NULL) was the last cursor call
+
+
+// Display surfaces. Surfaces hold 16-bit pixels; the pixel format they report is chosen here.
+void SetDirectDrawAvailable(bool available);  // false: no device is offered and DirectDrawCreate fails
+// What surfaces made from now on report (default 16 bits, 5-6-5: 0xF800, 0x07E0, 0x001F).
+void SetDisplayPixelFormat(DWORD bitCount, DWORD redMask, DWORD greenMask, DWORD blueMask);
+void SetHardwareStretch(bool on);  // whether the device reports stretching blits (default off)
+void LoseAllSurfaces();            // every surface is lost and its pixels are gone
+int PresentCount();                // pictures shown on the display
+int VerticalBlankWaits();
+bool DisplayModeSet();
+int DisplayWidth();
+int DisplayHeight();
+// A pixel of the screen as last shown, or of any live surface; -1 outside it or while it is lost.
+int ScreenPixel(int x, int y);
+int SurfacePixel(DirectDrawSurface* surface, int x, int y);
+bool WindowMinimized(HWND window);
 
 }  // namespace headless

@@ -13,6 +13,8 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
 int GetSystemMetrics(int index);
 HWND FindWindowA(const char* className, const char* title);
 BOOL SetForegroundWindow(HWND window);
+// Minimises the window (it is not destroyed).
+BOOL CloseWindow(HWND window);
 
 BOOL PeekMessageA(MSG* msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlag);
 BOOL TranslateMessage(const MSG* msg);

@@ -1,0 +1,123 @@
+// The real display: the full-screen desktop window shows the screen at its logical size, letterboxed
+// and scaled by whole steps, through one 5-6-5 streaming texture updated on every present.
+#include <time.h>
+
+#include "platform/common/gdi_objects.h"
+#include "platform/sdl/sdl_backend.h"
+
+namespace {
+
+constexpr long long kNanosPerSecond = 1000000000LL;
+constexpr long long kFramesPerSecond = 60;
+constexpr int kScreenBits = 16;
+constexpr int kDefaultDesktopBits = 32;
+
+struct Screen {
+    HWND window;
+    SDL_Renderer* renderer;
+    SDL_Texture* texture;
+    int width;
+    int height;
+};
+constinit Screen gScreen = {};
+
+// The renderer of the window the mode was set on, while that window lives.
+SDL_Renderer* LiveRenderer() {
+    sdl_backend::NativeWindow* native = sdl_backend::NativeOf(gScreen.window);
+    if (native == nullptr || native->renderer != gScreen.renderer) return nullptr;
+    return gScreen.renderer;
+}
+
+void ShowBlack(SDL_Renderer* renderer) {
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderPresent(renderer);
+}
+
+}  // namespace
+
+namespace display_backend {
+
+bool DeviceAvailable() {
+    return sdl_backend::EnsureVideo();
+}
+
+bool SetMode(HWND window, int width, int height) {
+    sdl_backend::NativeWindow* native = sdl_backend::NativeOf(window);
+    if (native == nullptr || native->renderer == nullptr) return false;
+    if (LiveRenderer() != nullptr && gScreen.texture != nullptr) SDL_DestroyTexture(gScreen.texture);
+    gScreen = Screen{};
+    SDL_Renderer* renderer = native->renderer;
+    if (SDL_RenderSetLogicalSize(renderer, width, height) != 0) return false;
+    SDL_RenderSetIntegerScale(renderer, SDL_TRUE);
+    SDL_Texture* texture =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (texture == nullptr) return false;
+    gScreen = Screen{window, renderer, texture, width, height};
+    ShowBlack(renderer);
+    return true;
+}
+
+void RestoreMode() {
+    if (SDL_Renderer* renderer = LiveRenderer()) {
+        if (gScreen.texture != nullptr) SDL_DestroyTexture(gScreen.texture);
+        SDL_RenderSetLogicalSize(renderer, 0, 0);
+    }
+    gScreen = Screen{};
+}
+
+void Present(DirectDrawSurface*, const std::uint16_t* pixels, int width, int height, int pitchPixels) {
+    SDL_Renderer* renderer = LiveRenderer();
+    if (renderer == nullptr || gScreen.texture == nullptr) return;
+    if (width != gScreen.width || height != gScreen.height) return;
+    SDL_UpdateTexture(gScreen.texture, nullptr, pixels,
+                      pitchPixels * static_cast<int>(sizeof(std::uint16_t)));
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, gScreen.texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+}
+
+// Sleeps to the next 1/60 s boundary of the monotonic clock.
+void WaitVerticalBlank() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const long long nanos = static_cast<long long>(now.tv_sec) * kNanosPerSecond + now.tv_nsec;
+    const long long frame = nanos / (kNanosPerSecond / kFramesPerSecond);
+    long long next = (frame + 1) * kNanosPerSecond / kFramesPerSecond;
+    if (next <= nanos) next += kNanosPerSecond / kFramesPerSecond;
+    timespec until{static_cast<time_t>(next / kNanosPerSecond), static_cast<long>(next % kNanosPerSecond)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) != 0) {
+    }
+}
+
+platform_common::PixelMasks Masks() {
+    return platform_common::kMasks565;
+}
+
+DWORD BitCount() {
+    return kScreenBits;
+}
+
+bool HardwareStretch() {
+    return false;
+}
+
+int DesktopBitDepth() {
+    if (gScreen.texture != nullptr) return kScreenBits;
+    SDL_DisplayMode mode{};
+    if (sdl_backend::EnsureVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        int bits = SDL_BITSPERPIXEL(mode.format);
+        if (bits > 0) return bits == 24 ? kDefaultDesktopBits : bits;
+    }
+    return kDefaultDesktopBits;
+}
+
+}  // namespace display_backend
+
+BOOL CloseWindow(HWND window) {
+    sdl_backend::NativeWindow* native = sdl_backend::NativeOf(window);
+    if (native == nullptr) return FALSE;
+    SDL_MinimizeWindow(native->window);
+    return TRUE;
+}

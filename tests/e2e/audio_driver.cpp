@@ -1,0 +1,200 @@
+// Plays a generated WAVE through the engine's sound objects and a generated MIDI piece through the
+// sequencer, on the real backend with SDL's disk audio driver, then measures the recorded stream:
+// where sound is heard, for how long, and how loud. Exit code 0 when both lengths are right.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "engine/elSound.h"
+#include "engine/elSystem.h"
+#include "platform/common/module_path.h"
+#include "platform/mci.h"
+#include "platform/system.h"
+#include "platform/window.h"
+#include "support/audio_files.h"
+
+namespace {
+
+constexpr int kRate = 44100;  // what the sound output asks for, and the disk driver gives
+constexpr int kChannels = 2;
+constexpr double kToneSeconds = 1.0;
+constexpr int kMidiNotes = 4;  // one quarter each at 120 a minute: 2 seconds
+constexpr double kMidiSeconds = 2.0;
+constexpr DWORD kGapBeforeMusicMs = 1500;
+constexpr DWORD kTailMs = 1200;
+constexpr DWORD kMusicTimeoutMs = 6000;
+constexpr int kWindowFrames = kRate / 100;  // 10 ms
+constexpr double kAudibleRms = 0.01;        // -40 dB of full scale
+constexpr int kSilentWindowsBetweenParts = 20;
+
+DWORD gNotifyAt = 0;
+WPARAM gNotifyResult = 0;
+
+LRESULT Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == MM_MCINOTIFY && gNotifyAt == 0) {
+        gNotifyAt = timeGetTime();
+        gNotifyResult = wParam;
+    }
+    return elSystem::WindowProc(window, message, wParam, lParam);
+}
+
+void Pump() {
+    MSG msg{};
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+struct Part {
+    double start;
+    double length;
+    double rms;
+    double peak;
+};
+
+// Audible stretches of the recording, split at silences of kSilentWindowsBetweenParts windows.
+std::vector<Part> FindParts(const std::vector<std::int16_t>& samples) {
+    std::vector<Part> parts;
+    std::size_t windows = samples.size() / (kWindowFrames * kChannels);
+    int silentRun = kSilentWindowsBetweenParts;
+    double energy = 0;
+    std::size_t counted = 0;
+    std::size_t lastAudible = 0;
+    for (std::size_t w = 0; w < windows; ++w) {
+        double sum = 0;
+        double peak = 0;
+        for (int i = 0; i < kWindowFrames * kChannels; ++i) {
+            double v = samples[w * kWindowFrames * kChannels + i] / 32768.0;
+            sum += v * v;
+            peak = std::fmax(peak, std::fabs(v));
+        }
+        double rms = std::sqrt(sum / (kWindowFrames * kChannels));
+        if (rms < kAudibleRms) {
+            ++silentRun;
+            continue;
+        }
+        if (silentRun >= kSilentWindowsBetweenParts) {
+            if (!parts.empty()) parts.back().rms = std::sqrt(energy / counted);
+            parts.push_back(Part{static_cast<double>(w) / 100.0, 0, 0, 0});
+            energy = 0;
+            counted = 0;
+        }
+        silentRun = 0;
+        lastAudible = w;
+        energy += rms * rms;
+        ++counted;
+        parts.back().peak = std::fmax(parts.back().peak, peak);
+        parts.back().length = static_cast<double>(lastAudible + 1) / 100.0 - parts.back().start;
+    }
+    if (!parts.empty() && counted > 0) parts.back().rms = std::sqrt(energy / counted);
+    return parts;
+}
+
+}  // namespace
+
+// Without a sound output (run with --silent and an audio driver that does not exist): the game runs
+// silent, and the music still ends, timed by the clock, and notifies.
+int RunSilent() {
+    if (elSound::Init()) {
+        std::fprintf(stderr, "a sound output was found\n");
+        return 2;
+    }
+    elSound::InitMidiState();
+    DWORD musicStart = timeGetTime();
+    elSound::PlayMidi("MIDI/PIECE.MID", 0);
+    while (elSound::Midi.open && timeGetTime() - musicStart < kMusicTimeoutMs) {
+        Pump();
+        Sleep(2);
+    }
+    double seconds = (timeGetTime() - musicStart) / 1000.0;
+    std::printf("no sound output: piece closed by its notification after %.3f s (expected %.3f s)\n", seconds,
+                kMidiSeconds);
+    bool ok =
+        gNotifyAt != 0 && gNotifyResult == MCI_NOTIFY_SUCCESSFUL && std::fabs(seconds - kMidiSeconds) <= 0.15;
+    std::printf("%s\n", ok ? "silent music length right" : "FAIL: silent music length wrong");
+    return ok ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+    bool silent = argc > 1 && std::strcmp(argv[1], "--silent") == 0;
+    const char* recording = std::getenv("SDL_DISKAUDIOFILE");
+    if (recording == nullptr && !silent) {
+        std::fprintf(stderr, "set SDL_AUDIODRIVER=disk and SDL_DISKAUDIOFILE\n");
+        return 2;
+    }
+    ScratchFolder folder;
+    folder.Write("SOUND/TONE.WAV", MakeSineWave(22050, kToneSeconds, 440.0, 0.5));
+    folder.Write("MIDI/PIECE.MID", MakeMidi(kMidiNotes, 1));
+    platform_common::SetModulePathOverride((folder.Path() + "audio_driver").c_str());
+
+    // A window for the end notification when there is a display; without one the status is polled.
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.lpszClassName = "DEFAULT";
+    RegisterClassA(&wc);
+    elSystem::State.mainWindow =
+        CreateWindowExA(0, "DEFAULT", "audio", 0, 0, 0, 64, 64, nullptr, nullptr, nullptr, nullptr);
+
+    if (silent) return elSystem::State.mainWindow != nullptr ? RunSilent() : 2;
+    if (!elSound::Init()) {
+        std::fprintf(stderr, "no sound output\n");
+        return 2;
+    }
+    elSound::ClearTable();
+    elSound::InitMidiState();
+    int slot = elSound::LoadObject("SOUND/TONE.WAV", 1);
+    if (slot < 0) return 3;
+    elSound::Play(slot, -1);
+    Sleep(kGapBeforeMusicMs);
+
+    DWORD musicStart = timeGetTime();
+    elSound::PlayMidi("MIDI/PIECE.MID", 0);
+    DWORD stoppedAt = 0;
+    while (timeGetTime() - musicStart < kMusicTimeoutMs) {
+        Pump();
+        char mode[kMidiStatusSize] = {};
+        // Closed by its notification (loop 0), or seen stopped.
+        if (!elSound::Midi.open || (mciSendStringA("status midi mode", mode, sizeof mode, nullptr) == 0 &&
+                                    std::strcmp(mode, "stopped") == 0)) {
+            stoppedAt = timeGetTime();
+            break;
+        }
+        Sleep(2);
+    }
+    Sleep(kTailMs);
+    elSound::CloseMidi();
+    elSound::Release();  // closes the output, which ends the recording
+
+    std::ifstream in(recording, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    std::vector<Part> parts = FindParts(samples);
+
+    double recorded = static_cast<double>(samples.size()) / (kRate * kChannels);
+    std::printf("recording: %.3f s at %d Hz\n", recorded, kRate);
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        std::printf("audible part %zu: from %.2f s for %.2f s, rms %.3f, peak %.3f\n", i, parts[i].start,
+                    parts[i].length, parts[i].rms, parts[i].peak);
+    double sequencerSeconds = stoppedAt != 0 ? (stoppedAt - musicStart) / 1000.0 : -1.0;
+    std::printf("sequencer: piece ended after %.3f s (expected %.3f s)\n", sequencerSeconds, kMidiSeconds);
+    if (gNotifyAt != 0)
+        std::printf("notification: result %lu after %.3f s\n", static_cast<unsigned long>(gNotifyResult),
+                    (gNotifyAt - musicStart) / 1000.0);
+    else
+        std::printf("notification: no window to receive it\n");
+
+    bool ok = parts.size() == 2;
+    if (ok) {
+        ok &= std::fabs(parts[0].length - kToneSeconds) <= 0.05;
+        // The synthesiser's notes ring on a little after their release.
+        ok &= parts[1].length >= kMidiSeconds - 0.1 && parts[1].length <= kMidiSeconds + 1.0;
+        ok &= std::fabs(parts[1].start - parts[0].start - kGapBeforeMusicMs / 1000.0) <= 0.15;
+    }
+    ok &= std::fabs(sequencerSeconds - kMidiSeconds) <= 0.15;
+    if (gNotifyAt != 0) ok &= gNotifyResult == MCI_NOTIFY_SUCCESSFUL;
+    std::printf("%s\n", ok ? "audio lengths right" : "FAIL: audio lengths wrong");
+    return ok ? 0 : 1;
+}

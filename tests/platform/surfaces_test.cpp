@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include "platform/ddraw.h"
+#include "platform/headless.h"
+#include "platform/system.h"
+
+namespace {
+
+class SurfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        headless::Reset();
+        ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+    }
+
+    LPDIRECTDRAWSURFACE Make(int width, int height) {
+        DDSURFACEDESC desc{};
+        desc.dwSize = sizeof desc;
+        desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+        desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+        desc.dwWidth = static_cast<DWORD>(width);
+        desc.dwHeight = static_cast<DWORD>(height);
+        LPDIRECTDRAWSURFACE s = nullptr;
+        EXPECT_EQ(dd->CreateSurface(&desc, &s, nullptr), DD_OK);
+        return s;
+    }
+
+    static void Fill(LPDIRECTDRAWSURFACE s, int width, int height, std::uint16_t (*value)(int x, int y)) {
+        DDSURFACEDESC desc{};
+        desc.dwSize = sizeof desc;
+        ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+        auto* rows = static_cast<std::uint16_t*>(desc.lpSurface);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) rows[y * (desc.lPitch / 2) + x] = value(x, y);
+        }
+        s->Unlock(nullptr);
+    }
+
+    LPDIRECTDRAW dd = nullptr;
+};
+
+TEST_F(SurfaceTest, LockReportsAPitchWiderThanTheRowAndTheFormat) {
+    LPDIRECTDRAWSURFACE s = Make(14, 3);
+    DDSURFACEDESC desc{};
+    desc.dwSize = sizeof desc;
+    ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(desc.dwWidth, 14u);
+    EXPECT_EQ(desc.lPitch, 32);  // rows padded to 16 pixels
+    EXPECT_EQ(desc.ddpfPixelFormat.dwRGBBitCount, 16u);
+    EXPECT_EQ(desc.ddpfPixelFormat.dwGBitMask, 0x07E0u);
+    // A locked surface takes no blit and no device context.
+    LPDIRECTDRAWSURFACE other = Make(2, 2);
+    EXPECT_EQ(other->BltFast(0, 0, s, nullptr, DDBLTFAST_WAIT), DDERR_SURFACEBUSY);
+    HDC dc = nullptr;
+    EXPECT_EQ(s->GetDC(&dc), DDERR_SURFACEBUSY);
+    EXPECT_EQ(s->Unlock(nullptr), DD_OK);
+    EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
+}
+
+TEST_F(SurfaceTest, BltFastCopiesWithOrWithoutTheSourceKeyAndRefusesRectanglesOutside) {
+    LPDIRECTDRAWSURFACE dst = Make(4, 4);
+    LPDIRECTDRAWSURFACE src = Make(2, 2);
+    Fill(dst, 4, 4, [](int, int) -> std::uint16_t { return 7; });
+    Fill(src, 2, 2, [](int x, int y) -> std::uint16_t { return x == y ? 0 : 0x1234; });
+    DDCOLORKEY key{0, 0};
+    ASSERT_EQ(src->SetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
+    ASSERT_EQ(dst->BltFast(1, 1, src, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
+    EXPECT_EQ(headless::SurfacePixel(dst, 1, 1), 7);
+    EXPECT_EQ(headless::SurfacePixel(dst, 2, 1), 0x1234);
+    EXPECT_EQ(headless::SurfacePixel(dst, 0, 0), 7);
+    ASSERT_EQ(dst->BltFast(1, 1, src, nullptr, DDBLTFAST_WAIT), DD_OK);
+    EXPECT_EQ(headless::SurfacePixel(dst, 1, 1), 0);
+    RECT r{0, 0, 2, 2};
+    EXPECT_EQ(dst->BltFast(3, 0, src, &r, DDBLTFAST_WAIT), DDERR_INVALIDRECT);
+    EXPECT_EQ(dst->BltFast(static_cast<DWORD>(-1), 0, src, &r, DDBLTFAST_WAIT), DDERR_INVALIDRECT);
+    RECT outside{1, 1, 3, 3};
+    EXPECT_EQ(dst->BltFast(0, 0, src, &outside, DDBLTFAST_WAIT), DDERR_INVALIDRECT);
+    RECT empty{1, 1, 1, 2};
+    EXPECT_EQ(dst->BltFast(0, 0, src, &empty, DDBLTFAST_WAIT), DDERR_INVALIDRECT);
+}
+
+TEST_F(SurfaceTest, KeyedCopiesFollowEveryChangeOfTheSourceAndItsKey) {
+    LPDIRECTDRAWSURFACE dst = Make(8, 1);
+    LPDIRECTDRAWSURFACE src = Make(8, 1);
+    Fill(src, 8, 1, [](int x, int) -> std::uint16_t { return x % 3 == 0 ? 0 : 50 + x; });
+    DDCOLORKEY black{0, 0};
+    src->SetColorKey(DDCKEY_SRCBLT, &black);
+    auto copy = [&] {
+        Fill(dst, 8, 1, [](int, int) -> std::uint16_t { return 9; });
+        RECT r{1, 0, 7, 1};  // a part of the row, so runs are cut at both ends
+        ASSERT_EQ(dst->BltFast(1, 0, src, &r, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
+    };
+    copy();
+    EXPECT_EQ(headless::SurfacePixel(dst, 0, 0), 9);
+    EXPECT_EQ(headless::SurfacePixel(dst, 1, 0), 51);
+    EXPECT_EQ(headless::SurfacePixel(dst, 3, 0), 9);
+    EXPECT_EQ(headless::SurfacePixel(dst, 7, 0), 9);
+    // Written through a lock.
+    Fill(src, 8, 1, [](int x, int) -> std::uint16_t { return x == 3 ? 77 : 0; });
+    copy();
+    EXPECT_EQ(headless::SurfacePixel(dst, 1, 0), 9);
+    EXPECT_EQ(headless::SurfacePixel(dst, 3, 0), 77);
+    // Written by a blit, then keyed on another colour.
+    DDBLTFX fx{sizeof(DDBLTFX), 77};
+    src->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+    copy();
+    EXPECT_EQ(headless::SurfacePixel(dst, 2, 0), 77);
+    DDCOLORKEY key77{77, 77};
+    src->SetColorKey(DDCKEY_SRCBLT, &key77);
+    copy();
+    EXPECT_EQ(headless::SurfacePixel(dst, 2, 0), 9);
+    // Written through a device context.
+    HDC dc = nullptr;
+    ASSERT_EQ(src->GetDC(&dc), DD_OK);
+    SetPixel(dc, 4, 0, RGB(255, 255, 255));
+    src->ReleaseDC(dc);
+    copy();
+    EXPECT_EQ(headless::SurfacePixel(dst, 4, 0), 0xFFFF);
+    EXPECT_EQ(headless::SurfacePixel(dst, 5, 0), 9);
+}
+
+TEST_F(SurfaceTest, BltFillsStretchesAndKeys) {
+    LPDIRECTDRAWSURFACE dst = Make(4, 4);
+    LPDIRECTDRAWSURFACE src = Make(2, 2);
+    DDBLTFX fx{sizeof(DDBLTFX), 0x00FF};
+    ASSERT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+    EXPECT_EQ(headless::SurfacePixel(dst, 3, 3), 0xFF);
+    Fill(src, 2, 2, [](int x, int y) -> std::uint16_t {
+        return static_cast<std::uint16_t>(x == 1 && y == 1 ? 0 : 10 + x + 2 * y);
+    });
+    DDCOLORKEY key{0, 0};
+    src->SetColorKey(DDCKEY_SRCBLT, &key);
+    RECT to{0, 0, 4, 4};
+    ASSERT_EQ(dst->Blt(&to, src, nullptr, DDBLT_KEYSRC | DDBLT_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(headless::SurfacePixel(dst, 0, 0), 10);
+    EXPECT_EQ(headless::SurfacePixel(dst, 3, 0), 11);
+    EXPECT_EQ(headless::SurfacePixel(dst, 1, 3), 12);
+    EXPECT_EQ(headless::SurfacePixel(dst, 3, 3), 0xFF);  // key pixels stretched too, and skipped
+    RECT beyond{2, 2, 5, 5};
+    EXPECT_EQ(dst->Blt(&beyond, src, nullptr, DDBLT_WAIT, nullptr), DDERR_INVALIDRECT);
+}
+
+TEST_F(SurfaceTest, LostSurfacesRefuseWorkUntilRestoredAndReleasedHandlesAreRefused) {
+    LPDIRECTDRAWSURFACE a = Make(2, 2);
+    LPDIRECTDRAWSURFACE b = Make(2, 2);
+    headless::LoseAllSurfaces();
+    EXPECT_EQ(a->IsLost(), DDERR_SURFACELOST);
+    EXPECT_EQ(a->BltFast(0, 0, b, nullptr, DDBLTFAST_WAIT), DDERR_SURFACELOST);
+    DDSURFACEDESC desc{};
+    EXPECT_EQ(a->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DDERR_SURFACELOST);
+    EXPECT_EQ(headless::SurfacePixel(a, 0, 0), -1);
+    EXPECT_EQ(a->Restore(), DD_OK);
+    EXPECT_EQ(b->Restore(), DD_OK);
+    EXPECT_EQ(a->BltFast(0, 0, b, nullptr, DDBLTFAST_WAIT), DD_OK);
+    a->Release();
+    EXPECT_EQ(a->IsLost(), DDERR_INVALIDOBJECT);
+    EXPECT_EQ(b->BltFast(0, 0, a, nullptr, DDBLTFAST_WAIT), DDERR_INVALIDPARAMS);
+}
+
+TEST_F(SurfaceTest, DeviceContextsConvertColoursBothWaysAndStretch) {
+    LPDIRECTDRAWSURFACE s = Make(4, 2);
+    HDC dc = nullptr;
+    ASSERT_EQ(s->GetDC(&dc), DD_OK);
+    HDC second = nullptr;
+    EXPECT_EQ(s->GetDC(&second), DDERR_DCALREADYCREATED);
+    EXPECT_EQ(SetPixel(dc, 0, 0, RGB(255, 0, 0)), RGB(255, 0, 0));
+    SetPixel(dc, 1, 0, RGB(0, 255, 0));
+    SetPixel(dc, 2, 0, RGB(0, 0, 255));
+    SetPixel(dc, 3, 0, RGB(8, 4, 8));
+    EXPECT_EQ(SetPixel(dc, 4, 0, 0), CLR_INVALID);
+    COLORREF kept = GetPixel(dc, 3, 0);
+    SetPixel(dc, 3, 1, kept);
+    // A 4 x 1 strip stretched 2:1 onto the left half of the second row.
+    EXPECT_TRUE(StretchBlt(dc, 0, 1, 2, 1, dc, 0, 0, 4, 1, SRCCOPY));
+    ASSERT_EQ(s->ReleaseDC(dc), DD_OK);
+    EXPECT_EQ(headless::SurfacePixel(s, 0, 0), 0xF800);
+    EXPECT_EQ(headless::SurfacePixel(s, 1, 0), 0x07E0);
+    EXPECT_EQ(headless::SurfacePixel(s, 2, 0), 0x001F);
+    EXPECT_EQ(headless::SurfacePixel(s, 3, 0), (1 << 11) | (1 << 5) | 1);
+    EXPECT_EQ(headless::SurfacePixel(s, 3, 1),
+              headless::SurfacePixel(s, 3, 0));  // GetPixel/SetPixel round trip
+    EXPECT_EQ(headless::SurfacePixel(s, 0, 1), 0xF800);
+    EXPECT_EQ(headless::SurfacePixel(s, 1, 1), 0x001F);
+}
+
+TEST_F(SurfaceTest, FiveFiveFiveFormatIsReportedAndUsedByDeviceContexts) {
+    headless::SetDisplayPixelFormat(16, 0x7C00, 0x03E0, 0x001F);
+    LPDIRECTDRAWSURFACE s = Make(1, 1);
+    DDPIXELFORMAT format{};
+    ASSERT_EQ(s->GetPixelFormat(&format), DD_OK);
+    EXPECT_EQ(format.dwRBitMask, 0x7C00u);
+    HDC dc = nullptr;
+    ASSERT_EQ(s->GetDC(&dc), DD_OK);
+    SetPixel(dc, 0, 0, RGB(255, 255, 255));
+    s->ReleaseDC(dc);
+    EXPECT_EQ(headless::SurfacePixel(s, 0, 0), 0x7FFF);
+}
+
+TEST_F(SurfaceTest, DisplayModePrimaryAndVerticalBlank) {
+    EXPECT_EQ(dd->SetDisplayMode(800, 600, 16), DDERR_INVALIDPARAMS);  // needs the exclusive level
+    HWND window = nullptr;  // the headless display needs no real window for the level
+    EXPECT_EQ(dd->SetCooperativeLevel(window, DDSCL_NORMAL), DD_OK);
+    headless::SetIdleStep(0);
+    headless::AdvanceClock(5000);
+    ASSERT_EQ(dd->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr), DD_OK);
+    EXPECT_EQ(headless::NowMicroseconds(), 16667u);
+    ASSERT_EQ(dd->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr), DD_OK);
+    EXPECT_EQ(headless::NowMicroseconds(), 33334u);
+    EXPECT_EQ(headless::VerticalBlankWaits(), 2);
+    headless::SetDirectDrawAvailable(false);
+    LPDIRECTDRAW none = nullptr;
+    EXPECT_NE(DirectDrawCreate(nullptr, &none, nullptr), DD_OK);
+    EXPECT_EQ(none, nullptr);
+}
+
+}  // namespace
