@@ -49,7 +49,9 @@ bool RunSceneStep() {
 }  // namespace
 
 // Scene numbers without a function run nothing; the loop still pumps messages for them.
-constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene};
+constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, nullptr,       nullptr,
+                                                       nullptr, nullptr,       nullptr,       nullptr,
+                                                       nullptr, nullptr,       RunEndingScene};
 
 SceneFunction SceneFunctionFor(int scene) {
     switch (scene) {

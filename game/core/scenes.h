@@ -28,3 +28,4 @@ void LoadAllAssets();
 
 // Scene functions.
 void RunTitleScene();
+void RunEndingScene();

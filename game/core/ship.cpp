@@ -1,5 +1,7 @@
 #include "game/core/ship.h"
 
+#include <cmath>
+
 #include "build_config.h"
 #include "engine/elInput.h"
 #include "engine/elSystem.h"
@@ -28,13 +30,20 @@ constexpr int kVkC = 'C';
 constexpr int kVkN = 'N';
 constexpr int kVkV = 'V';
 
-bool Held(int key) { return KeyStates[key] == kKeyHeld; }
+bool Held(int key) {
+    return KeyStates[key] == kKeyHeld;
+}
 
-// A value that is not a number (an unbounded frame time times a zero speed) lands on the low edge.
 float Clamp(float value, float lo, float hi) {
-    if (!(value >= lo)) return lo;
+    if (value < lo) return lo;
     if (value > hi) return hi;
     return value;
+}
+
+// A step that is not a number (a zero speed times an unbounded frame time) leaves the ship where it is.
+float Advance(float position, float speed) {
+    const float next = position + speed * FrameTime;
+    return std::isnan(next) ? position : next;
 }
 
 void SteerByArrows() {
@@ -102,8 +111,8 @@ void UpdatePlayerShip() {
     }
     ShipSpeed = {0.0f, 0.0f};
     ReadGameKeys();
-    PlayerPosition.x = Clamp(PlayerPosition.x + ShipSpeed.x * FrameTime, build::kShipMinX, build::kShipMaxX);
-    PlayerPosition.y = Clamp(PlayerPosition.y + ShipSpeed.y * FrameTime, build::kShipMinY, build::kShipMaxY);
+    PlayerPosition.x = Clamp(Advance(PlayerPosition.x, ShipSpeed.x), build::kShipMinX, build::kShipMaxX);
+    PlayerPosition.y = Clamp(Advance(PlayerPosition.y, ShipSpeed.y), build::kShipMinY, build::kShipMaxY);
     if (ShipSpeed.x == 0.0f && ShipSpeed.y == 0.0f && (ShipBankFrame == 0 || ShipBankFrame == kBankFull)) {
         ShipBankStep = -ShipBankStep;
     }

@@ -13,7 +13,15 @@ void MarkHit(std::span<EnemyRecord> records, int index) {
 
 }  // namespace
 
-void MarkFallingObjectHit(int index) { MarkHit(FallingObjects, index); }
-void MarkDriftObjectAHit(int index) { MarkHit(DriftObjectsA, index); }
-void MarkDriftObjectBHit(int index) { MarkHit(DriftObjectsB, index); }
-void MarkBossHit1() { BossARecord.hitFlash = 1; }
+void MarkFallingObjectHit(int index) {
+    MarkHit(FallingObjects, index);
+}
+void MarkDriftObjectAHit(int index) {
+    MarkHit(DriftObjectsA, index);
+}
+void MarkDriftObjectBHit(int index) {
+    MarkHit(DriftObjectsB, index);
+}
+void MarkBossHit1() {
+    BossARecord.hitFlash = 1;
+}

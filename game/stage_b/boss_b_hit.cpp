@@ -2,4 +2,6 @@
 
 #include "game/stage_b/stage_b_entities.h"
 
-void FlashBossB() { BossB.hitFlash = 1; }
+void FlashBossB() {
+    BossB.hitFlash = 1;
+}

@@ -2,4 +2,6 @@
 
 #include "game/stage_c/stage_c_entities.h"
 
-void FlashBossC() { BossCRecord.hitFlash = 1; }
+void FlashBossC() {
+    BossCRecord.hitFlash = 1;
+}

@@ -10,6 +10,7 @@
 #include "engine/elSound.h"
 #include "engine/elSystem.h"
 #include "game/core/game_state.h"
+#include "game/core/ship.h"
 #include "game/core/scenes.h"
 #include "platform/headless.h"
 #include "platform/system.h"
@@ -47,6 +48,7 @@ void StartFreshProcess() {
     Frozen = ContinueShown = ContinueRecovery = ClearEnemyShots = 0;
     BlendEffects = BackgroundOff = MouseShip = ShipVisible = Invincible = PlayerAlive = 0;
     StageScroll = 0.0f;
+    ShipLoopCounter = 0;
     PlayerPosition = {};
     InputLock = StageFrameCounter = AutoFireTrigger = 0;
     for (int& f : FireEnable) f = 0;

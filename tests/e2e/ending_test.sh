@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The ending in a real window: the ranking, then the credit lines drawn with the system's fonts.
+# Usage: ending_test.sh <scene driver> [folder to keep the screenshots in]
+set -u
+driver="$1"
+keep="${2:-}"
+shots=$(mktemp -d)
+
+fail() { echo "FAIL: $*"; cleanup; exit 1; }
+cleanup() {
+  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  [ -n "$keep" ] && cp "$shots"/*.png "$keep"/ 2>/dev/null
+  rm -rf "$shots"
+}
+
+display=""
+for n in $(seq 90 190); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "FAIL: no free display"; exit 1; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY="$display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+export SDL_AUDIODRIVER=dummy
+
+# 800x600 centred on the 1024x768 display.
+left=112
+top=84
+# The ending's timeline jumps to the credits (t 300) once its first frame has run.
+"$driver" 10 300 >"$shots/game.log" 2>&1 &
+game_pid=$!
+sleep 3
+kill -0 "$game_pid" 2>/dev/null || fail "the driver ended early: $(cat "$shots/game.log")"
+import -window root -crop "800x600+${left}+${top}" "$shots/ending_credits.png" 2>/dev/null
+# Credit lines: dark blue boxes with white letters at x 280, y 180 to 320.
+share() { convert "$shots/ending_credits.png" -crop 200x140+280+180 +repage -fx "$1" -format '%[fx:mean]' info:; }
+blue=$(share 'b > 0.4 && r < 0.15 && g < 0.15 ? 1 : 0')
+white=$(share 'r > 0.8 && g > 0.8 && b > 0.8 ? 1 : 0')
+awk "BEGIN { exit !($blue > 0.02 && $white > 0.002) }" || fail "no credit lines (blue share $blue, white share $white)"
+xdotool key Escape
+wait "$game_pid"
+code=$?
+game_pid=""
+[ "$code" -eq 0 ] || fail "the driver exited with $code"
+cleanup
+echo "e2e ending test passed"
