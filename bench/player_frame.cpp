@@ -2,12 +2,15 @@
 // collision pass that steps every shot and tests it against every target, with a boss in reach.
 #include <benchmark/benchmark.h>
 
+#include "bench_game.h"
+
 #include <string>
 
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/collision_pass.h"
 #include "game/core/core_entities.h"
+#include "game/core/ending_scene.h"
 #include "game/core/game_state.h"
 #include "game/core/main_shots.h"
 #include "game/core/resets.h"
@@ -22,16 +25,7 @@
 namespace {
 
 void StartGame() {
-    headless::Reset();
-    headless::SetModuleFileName(std::string(QV_DATA_DIR) + "game800");
-    elSystem::InitState();
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = elSystem::WindowProc;
-    wc.lpszClassName = "DEFAULT";
-    RegisterClassA(&wc);
-    elSystem::State.mainWindow = CreateWindowExA(0, "DEFAULT", "QUENDRAVOLT", WS_POPUP, 0, 0, 800, 600,
-                                                 nullptr, nullptr, nullptr, nullptr);
-    LoadAllAssets();
+    StartLoadedGame();
     InitNewGame();
     ResetGameStateA();
     ResetGameStateB();
@@ -88,5 +82,24 @@ void BM_CollisionPassAllPoolsFull(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CollisionPassAllPoolsFull)->Unit(benchmark::kMicrosecond);
+
+// One whole frame of the ending (stars, ranking, shots, ship, HUD, present, input, collision pass) with
+// every shot pool full.
+void BM_EndingFrameAllPoolsFull(benchmark::State& state) {
+    StartGame();
+    SceneNumber = kSceneEnding;
+    SceneFirstFrame = 0;
+    StageScroll = 150.0f;  // the ranking's window
+    for (auto _ : state) {
+        state.PauseTiming();
+        FillAllPools();
+        StageScroll = 150.0f;
+        LastKey = 0;
+        state.ResumeTiming();
+        RunEndingScene();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EndingFrameAllPoolsFull)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -2,30 +2,12 @@
 // each, the starfield, the title picture and the present, on the headless display.
 #include <benchmark/benchmark.h>
 
-#include <string>
-
-#include "engine/elSystem.h"
-#include "game/core/scenes.h"
-#include "platform/headless.h"
-#include "platform/window.h"
+#include "bench_game.h"
 
 namespace {
 
-void StartTitle() {
-    headless::Reset();
-    headless::SetModuleFileName(std::string(QV_DATA_DIR) + "game800");
-    elSystem::InitState();
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = elSystem::WindowProc;
-    wc.lpszClassName = "DEFAULT";
-    RegisterClassA(&wc);
-    elSystem::State.mainWindow = CreateWindowExA(0, "DEFAULT", "QUENDRAVOLT", WS_POPUP, 0, 0, 800, 600,
-                                                 nullptr, nullptr, nullptr, nullptr);
-    LoadAllAssets();
-}
-
 void BM_TitleFrame(benchmark::State& state) {
-    StartTitle();
+    StartLoadedGame();
     FrameTime = 1.0f / 60.0f;
     SceneFirstFrame = 0;
     for (auto _ : state) {

@@ -14,6 +14,7 @@
 #include "game/core/main_shots.h"
 #include "game/core/picture_slots.h"
 #include "game/core/resets.h"
+#include "game/core/scene_change.h"
 #include "game/core/scenes.h"
 #include "game/core/ship.h"
 #include "game/core/ship_death.h"
@@ -74,22 +75,14 @@ constexpr const char* kCreditLines[kCreditLineCount] = {
     "(C) 2026 THE QUENDRAVOLT TEAM",
 };
 
-constexpr int kReturnTransitionKind = 3;
 constexpr int kReturnTransitionLength = 60;
-constexpr int kScreenGrabSlot = 1;
 
 bool Within(float t, float from, float to) {
     return t >= from && t <= to;
 }
 
 void ReturnToTitle() {
-    Transition.kind = kReturnTransitionKind;
-    Transition.length = kReturnTransitionLength;
-    elDraw::GrabScreen(kScreenGrabSlot, 0, 0, build::kScreenWidth, build::kScreenHeight);
-    SceneNumber = kSceneTitle;
-    PreviousScene = 0;
-    Transition.step = kReturnTransitionLength;
-    Transition.direction = -1;
+    StartSceneTransition(kSceneTitle, kReturnTransitionLength);
 }
 
 void DrawCredits() {

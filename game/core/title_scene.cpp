@@ -5,6 +5,7 @@
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
 #include "game/core/resets.h"
+#include "game/core/scene_change.h"
 #include "game/core/scenes.h"
 #include "platform/system.h"
 
@@ -20,9 +21,7 @@ constexpr int kKeyManyShips = 'K';
 constexpr int kKeyInvincible = 'J';
 constexpr int kManyShips = 999;
 constexpr int kTitleDifficulty = 1;
-constexpr int kTransitionClose = 3;
 constexpr int kTitleTransitionLength = 26;
-constexpr int kScreenGrabSlot = 1;
 
 void StartGame() {
     WeaponType = 1;
@@ -70,12 +69,6 @@ void RunTitleScene() {
     ScoringMode[0] = 1;
     ScoringMode[1] = 0;
     BackgroundOff = 0;
-    Transition.kind = kTransitionClose;
-    Transition.length = kTitleTransitionLength;
-    elDraw::GrabScreen(kScreenGrabSlot, 0, 0, build::kScreenWidth, build::kScreenHeight);
-    SceneNumber = kSceneStageA;
-    PreviousScene = 0;
-    Transition.step = kTitleTransitionLength;
-    Transition.direction = -1;
+    StartSceneTransition(kSceneStageA, kTitleTransitionLength);
     LastKey = 0;
 }

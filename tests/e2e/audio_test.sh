@@ -7,23 +7,16 @@ set -u
 driver="$1"
 
 cleanup() {
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  stop_xvfb
   rm -f "$raw"
   wait 2>/dev/null
 }
 raw=$(mktemp /tmp/qv_audio_XXXXXX.raw)
 trap cleanup EXIT
 
+source "$(dirname "$0")/xvfb_session.sh"
 if command -v Xvfb >/dev/null 2>&1; then
-  for n in $(seq 90 190); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-  done
-  if [ -n "${display:-}" ]; then
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY="$display"
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  fi
+  start_xvfb || unset DISPLAY
 else
   unset DISPLAY
 fi

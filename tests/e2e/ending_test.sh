@@ -9,22 +9,14 @@ shots=$(mktemp -d)
 fail() { echo "FAIL: $*"; cleanup; exit 1; }
 cleanup() {
   [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  stop_xvfb
   wait 2>/dev/null
   [ -n "$keep" ] && cp "$shots"/*.png "$keep"/ 2>/dev/null
   rm -rf "$shots"
 }
 
-display=""
-for n in $(seq 90 190); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "FAIL: no free display"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+source "$(dirname "$0")/xvfb_session.sh"
+start_xvfb || fail "Xvfb did not start"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 export SDL_AUDIODRIVER=dummy
 

@@ -4,6 +4,7 @@
 
 #include "engine/draw/draw_state.h"
 #include "engine/elDraw.h"
+#include "game/core/core_entities.h"
 #include "game/core/ending_scene.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
@@ -135,6 +136,29 @@ TEST_F(EndingTest, SpaceHeldAtTheStartLeavesInTheFirstFrameWithANewGame) {
     EXPECT_EQ(ShipStock, 1);
     EXPECT_EQ(PowerCount, 5);
     EXPECT_EQ(HiScore, 9000);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EndingTest, ShipFliesAndFiresOverTheEnding) {
+    EnterEnding();
+    ShipVisible = 1;
+    WeaponType = 1;
+    ScoringMode[0] = 1;
+    const float startX = PlayerPosition.x;
+    headless::PressKey(VK_LEFT);
+    headless::PressKey(VK_SHIFT);
+    // Keys reach the polling through the window's messages.
+    MSG msg{};
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    RunFrames(30, 1.0f / 60.0f);
+    EXPECT_EQ(SceneNumber, kSceneEnding);
+    EXPECT_LT(PlayerPosition.x, startX);
+    int shotsInFlight = 0;
+    for (const MainShot& shot : MainShots1) shotsInFlight += shot.active;
+    EXPECT_GT(shotsInFlight, 0);
 }
 
 }  // namespace
