@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "engine/elDraw.h"
 #include "engine/elInput.h"
 #include "engine/elSystem.h"
 #include "platform/system.h"
@@ -120,6 +121,7 @@ void StaticInit() {
     timeBeginPeriod(kTimerPeriodMs);
     SetFrameRate(kDefaultFrameRate);
     SetFrameWait(1);
+    elDraw::SetWaitVBlank(0);
     std::atexit(StaticExit);
 }
 

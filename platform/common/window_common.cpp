@@ -97,6 +97,20 @@ bool QueuePush(const MSG& msg) {
     return true;
 }
 
+int QueueFreeSlots() {
+    return kQueueCapacity - gQueueCount;
+}
+
+bool MergeMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (gQueueCount == 0) return false;
+    MSG& newest = gQueue[(gQueueHead + gQueueCount - 1) % kQueueCapacity];
+    if (newest.message != WM_MOUSEMOVE || newest.hwnd != window) return false;
+    newest.wParam = wParam;
+    newest.lParam = lParam;
+    newest.time = MessageTime();
+    return true;
+}
+
 bool QueuePop(MSG* msg) {
     if (gQueueCount == 0) return false;
     *msg = gQueue[gQueueHead];

@@ -31,6 +31,10 @@ Window* FirstLiveWindow();
 Window* FindLocalWindow(const char* className, const char* title);
 
 bool QueuePush(const MSG& msg);
+int QueueFreeSlots();
+// When the newest queued message is a mouse move for this window, gives it the new position and
+// buttons and returns true: a burst of moves becomes one, as the system keeps only the latest.
+bool MergeMouseMove(HWND window, WPARAM wParam, LPARAM lParam);
 bool QueuePop(MSG* msg);
 bool QueueEmpty();
 void ResetWindowsAndQueue();

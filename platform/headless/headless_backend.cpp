@@ -143,10 +143,10 @@ void ReleaseKey(int virtualKey) {
 }
 
 void MoveMouse(int x, int y) {
-    if (Window* w = Target()) {
-        PostMessageA(w, WM_SETCURSOR, reinterpret_cast<WPARAM>(w), 0);
-        PostMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    }
+    Window* w = Target();
+    if (w == nullptr || platform_common::MergeMouseMove(w, 0, MAKELPARAM(x, y))) return;
+    PostMessageA(w, WM_SETCURSOR, reinterpret_cast<WPARAM>(w), 0);
+    PostMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
 
 void PressMouse(int button, bool doubleClick) {

@@ -20,6 +20,10 @@ void PublishWindow(const Window* window);
 void WithdrawWindow();
 bool TakeRaiseRequest();
 
+// Shows the last presented screen again (the window was uncovered or resized), or, after the
+// renderer lost its textures, makes the screen texture anew.
+void RefreshScreen(bool rendererReset);
+
 // Brings up SDL's video and event parts once; false when there is no display.
 bool EnsureVideo();
 

@@ -34,6 +34,22 @@ void ShowBlack(SDL_Renderer* renderer) {
     SDL_RenderPresent(renderer);
 }
 
+// Whole-step scaling needs room for one step: on a display smaller than the screen the picture is
+// shrunk to fit instead of being cut.
+void ApplyScaling(SDL_Renderer* renderer, int width, int height) {
+    int outputWidth = 0, outputHeight = 0;
+    const bool room = SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) == 0 &&
+                      outputWidth >= width && outputHeight >= height;
+    SDL_RenderSetIntegerScale(renderer, room ? SDL_TRUE : SDL_FALSE);
+}
+
+void ShowTexture(SDL_Renderer* renderer) {
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, gScreen.texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+}
+
 }  // namespace
 
 namespace display_backend {
@@ -49,7 +65,7 @@ bool SetMode(HWND window, int width, int height) {
     gScreen = Screen{};
     SDL_Renderer* renderer = native->renderer;
     if (SDL_RenderSetLogicalSize(renderer, width, height) != 0) return false;
-    SDL_RenderSetIntegerScale(renderer, SDL_TRUE);
+    ApplyScaling(renderer, width, height);
     SDL_Texture* texture =
         SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (texture == nullptr) return false;
@@ -72,10 +88,7 @@ void Present(DirectDrawSurface*, const std::uint16_t* pixels, int width, int hei
     if (width != gScreen.width || height != gScreen.height) return;
     SDL_UpdateTexture(gScreen.texture, nullptr, pixels,
                       pitchPixels * static_cast<int>(sizeof(std::uint16_t)));
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, gScreen.texture, nullptr, nullptr);
-    SDL_RenderPresent(renderer);
+    ShowTexture(renderer);
 }
 
 // Sleeps to the next 1/60 s boundary of the monotonic clock.
@@ -114,6 +127,26 @@ int DesktopBitDepth() {
 }
 
 }  // namespace display_backend
+
+namespace sdl_backend {
+
+void RefreshScreen(bool rendererReset) {
+    SDL_Renderer* renderer = LiveRenderer();
+    if (renderer == nullptr || gScreen.texture == nullptr) return;
+    if (rendererReset) {
+        // The texture's contents are gone with the device: make it again; the next present fills it.
+        SDL_DestroyTexture(gScreen.texture);
+        gScreen.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                            gScreen.width, gScreen.height);
+        if (gScreen.texture == nullptr) return;
+        ShowBlack(renderer);
+        return;
+    }
+    ApplyScaling(renderer, gScreen.width, gScreen.height);
+    ShowTexture(renderer);
+}
+
+}  // namespace sdl_backend
 
 BOOL CloseWindow(HWND window) {
     sdl_backend::NativeWindow* native = sdl_backend::NativeOf(window);

@@ -26,14 +26,17 @@ sdl_backend::NativeWindow* FreeNative() {
     return nullptr;
 }
 
+// Events stay with SDL while the queue is this close to full, so that a key release, a close or an
+// activation is never dropped behind a flood of mouse moves.
+constexpr int kReservedQueueSlots = 8;
+
 void Post(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
     PostMessageA(window, message, wParam, lParam);
 }
 
 void PostActivation(Window* window, bool active) {
     if (active == gActive) return;
-    gActive = active;
-    Post(window, WM_ACTIVATEAPP, active ? 1 : 0, 0);
+    if (PostMessageA(window, WM_ACTIVATEAPP, active ? 1 : 0, 0)) gActive = active;
 }
 
 void ClearToBlack(sdl_backend::NativeWindow* native) {
@@ -97,6 +100,10 @@ void TranslateWindowEvent(Window* window, const SDL_WindowEvent& e) {
         case SDL_WINDOWEVENT_FOCUS_LOST:
             PostActivation(window, false);
             break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            sdl_backend::RefreshScreen(false);
+            break;
         case SDL_WINDOWEVENT_MOVED:
             window->x = e.data1;
             window->y = e.data2;
@@ -146,7 +153,7 @@ void PumpEvents() {
     if (!gVideoReady) return;
     Window* window = platform_common::FirstLiveWindow();
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
+    while (platform_common::QueueFreeSlots() >= kReservedQueueSlots && SDL_PollEvent(&e)) {
         if (window == nullptr) continue;
         switch (e.type) {
             case SDL_QUIT:
@@ -162,8 +169,15 @@ void PumpEvents() {
                 TranslateKey(window, e.key, false);
                 break;
             case SDL_MOUSEMOTION:
-                Post(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), 0);
-                Post(window, WM_MOUSEMOVE, MouseKeyFlags(), MAKELPARAM(e.motion.x, e.motion.y));
+                if (!platform_common::MergeMouseMove(window, MouseKeyFlags(),
+                                                     MAKELPARAM(e.motion.x, e.motion.y))) {
+                    Post(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), 0);
+                    Post(window, WM_MOUSEMOVE, MouseKeyFlags(), MAKELPARAM(e.motion.x, e.motion.y));
+                }
+                break;
+            case SDL_RENDER_TARGETS_RESET:
+            case SDL_RENDER_DEVICE_RESET:
+                sdl_backend::RefreshScreen(true);
                 break;
             case SDL_MOUSEBUTTONDOWN:
                 TranslateButton(window, e.button, true);

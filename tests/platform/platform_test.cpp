@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "platform/headless.h"
 #include "platform/input.h"
@@ -78,6 +79,37 @@ TEST_F(PlatformTest, TruncatedModulePathIsReportedAsFull) {
     char big[64];
     EXPECT_EQ(GetModuleFileNameA(nullptr, big, sizeof big), 14u);
     EXPECT_STREQ(big, "/a/b/c/game800");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PlatformTest, AFloodOfMouseMovesKeepsOnlyTheLatestAndLosesNothingElse) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "M";
+    RegisterClassA(&wc);
+    HWND w = CreateWindowExA(0, "M", "t", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(w, nullptr);
+    headless::SetIdleStep(0);
+    for (int i = 0; i < 5000; ++i) headless::MoveMouse(i % 800, i % 600);
+    headless::PressMouse(1);
+    headless::MoveMouse(1, 2);
+    headless::MoveMouse(3, 4);
+    headless::ReleaseKey('A');
+    headless::RequestClose();
+    std::vector<UINT> seen;
+    LPARAM lastMove = 0;
+    MSG msg{};
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        seen.push_back(msg.message);
+        if (msg.message == WM_MOUSEMOVE) lastMove = msg.lParam;
+    }
+    const std::vector<UINT> expected = {WM_SETCURSOR, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_SETCURSOR,
+                                        WM_MOUSEMOVE, WM_KEYUP,     WM_CLOSE};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(lastMove, MAKELPARAM(3, 4));
 }
 
 }  // namespace
