@@ -55,30 +55,16 @@ struct ShotUnderTest {
     int x, y;
 };
 
+// Marks every record whose box holds the shot and scores the row's points. Rows with direct scoring
+// add straight to the score in the main-shot passes of the second and third kinds.
 template <typename Record, int N>
 void TestEnemies(const ShotUnderTest& shot, const Record (&records)[N], const EnemyRow& row, float floorY,
-                 void (*markHit)(int)) {
+                 void (*markHit)(int), bool directScoring = false) {
     const EnemyBox& box = row[shot.pass];
+    const bool direct = directScoring && (shot.pass == kPassWide || shot.pass == kPassKind2);
     for (int i = 0; i < N; ++i) {
         const Record& e = records[i];
         if (e.busy != 0 || !(e.y >= floorY)) continue;
-        const int ex = DrawInt(e.x);
-        const int ey = DrawInt(e.y);
-        if (shot.x < ex + box.left || shot.x > ex + box.right) continue;
-        if (shot.y < ey - kEnemyReachAbove || shot.y > ey + kEnemyReachBelow) continue;
-        markHit(i);
-        AddScore(box.points);
-    }
-}
-
-// The 20-point row adds straight to the score in the main-shot passes of the second and third kinds.
-template <typename Record, int N>
-void TestNarrowEnemies(const ShotUnderTest& shot, const Record (&records)[N], void (*markHit)(int)) {
-    const EnemyBox& box = kNarrowRow[shot.pass];
-    const bool direct = shot.pass == kPassWide || shot.pass == kPassKind2;
-    for (int i = 0; i < N; ++i) {
-        const Record& e = records[i];
-        if (e.busy != 0 || !(e.y >= kEnemyFloor)) continue;
         const int ex = DrawInt(e.x);
         const int ey = DrawInt(e.y);
         if (shot.x < ex + box.left || shot.x > ex + box.right) continue;
@@ -90,6 +76,12 @@ void TestNarrowEnemies(const ShotUnderTest& shot, const Record (&records)[N], vo
             AddScore(box.points);
         }
     }
+}
+
+// The 20-point row.
+template <typename Record, int N>
+void TestNarrowEnemies(const ShotUnderTest& shot, const Record (&records)[N], void (*markHit)(int)) {
+    TestEnemies(shot, records, kNarrowRow, kEnemyFloor, markHit, true);
 }
 
 void TestOrdinaryEnemies(const ShotUnderTest& shot) {
