@@ -119,6 +119,65 @@ TEST_F(SurfaceTest, KeyedCopiesFollowEveryChangeOfTheSourceAndItsKey) {
     EXPECT_EQ(headless::SurfacePixel(dst, 5, 0), 9);
 }
 
+TEST_F(SurfaceTest, KeyedCopiesFollowDrawingThroughADeviceContextStillHeld) {
+    LPDIRECTDRAWSURFACE dst = Make(40, 1);
+    LPDIRECTDRAWSURFACE src = Make(40, 1);
+    Fill(src, 40, 1, [](int x, int) -> std::uint16_t { return x < 30 ? 100 + x : 0; });
+    DDCOLORKEY black{0, 0};
+    src->SetColorKey(DDCKEY_SRCBLT, &black);
+    HDC dc = nullptr;
+    ASSERT_EQ(src->GetDC(&dc), DD_OK);
+    ASSERT_EQ(dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
+    EXPECT_EQ(headless::SurfacePixel(dst, 20, 0), 120);
+    // The same span with a new colour, and a new pixel where the key was.
+    SetPixel(dc, 20, 0, RGB(255, 255, 255));
+    SetPixel(dc, 35, 0, RGB(255, 255, 255));
+    ASSERT_EQ(dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
+    EXPECT_EQ(headless::SurfacePixel(dst, 20, 0), 0xFFFF);
+    EXPECT_EQ(headless::SurfacePixel(dst, 35, 0), 0xFFFF);
+    EXPECT_EQ(headless::SurfacePixel(dst, 34, 0), 0);
+    src->ReleaseDC(dc);
+}
+
+// Spans of lengths around every size the copy treats apart, whole rows and cut rectangles, against a
+// copy made pixel by pixel; and again after the colours change through a lock, the span shapes kept.
+TEST_F(SurfaceTest, KeyedCopiesMatchAPixelByPixelCopyForEverySpanLength) {
+    constexpr int kW = 200, kH = 12;
+    LPDIRECTDRAWSURFACE src = Make(kW, kH);
+    LPDIRECTDRAWSURFACE dst = Make(kW + 20, kH + 4);
+    DDCOLORKEY key{3, 5};
+    src->SetColorKey(DDCKEY_SRCBLT, &key);
+    static int shade = 0;
+    auto pattern = [](int x, int y) -> std::uint16_t {
+        // Each row repeats a span of its own length and a gap of three key colours.
+        constexpr int kLengths[kH] = {1, 2, 3, 7, 8, 9, 15, 16, 17, 31, 32, 65};
+        const int pos = x % (kLengths[y] + 3);
+        return pos < kLengths[y] ? static_cast<std::uint16_t>(1000 + shade + x + 7 * y)
+                                 : static_cast<std::uint16_t>(3 + x % 3);
+    };
+    const RECT rects[] = {
+        {0, 0, kW, kH}, {1, 0, kW, kH}, {0, 2, kW - 1, kH - 3}, {17, 1, 150, 9}, {5, 0, 6, kH}};
+    for (int round = 0; round < 2; ++round) {
+        shade = round * 500;
+        Fill(src, kW, kH, pattern);
+        for (const RECT& r : rects) {
+            Fill(dst, kW + 20, kH + 4, [](int x, int y) -> std::uint16_t { return 9 + ((x + y) & 1); });
+            ASSERT_EQ(dst->BltFast(3, 2, src, &r, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
+            for (int y = 0; y < kH + 4; ++y) {
+                for (int x = 0; x < kW + 20; ++x) {
+                    const int sx = x - 3 + r.left, sy = y - 2 + r.top;
+                    int want = 9 + ((x + y) & 1);
+                    if (sx >= r.left && sx < r.right && sy >= r.top && sy < r.bottom) {
+                        const int p = pattern(sx, sy);
+                        if (p < 3 || p > 5) want = p;
+                    }
+                    ASSERT_EQ(headless::SurfacePixel(dst, x, y), want) << x << "," << y << " round " << round;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(SurfaceTest, BltFillsStretchesAndKeys) {
     LPDIRECTDRAWSURFACE dst = Make(4, 4);
     LPDIRECTDRAWSURFACE src = Make(2, 2);
