@@ -155,8 +155,7 @@ BOOL TextOutA(HDC dc, int x, int y, const char* text, int count) {
     if (dc->kind != DeviceContext::kSurface) return FALSE;
     platform_common::SurfacePixels surface{};
     if (!platform_common::AccessSurface(dc->surface, &surface)) return FALSE;
-    platform_text::Target target{surface.pixels,    surface.pitch,       surface.width,     surface.height,
-                                 surface.masks.red, surface.masks.green, surface.masks.blue};
+    platform_text::Target target{surface.pixels, surface.pitch, surface.width, surface.height, surface.masks};
     platform_text::Style style{};
     const LOGFONTA* font = c->font != nullptr ? &c->font->description : nullptr;
     platform_common::CopyText(style.face, sizeof style.face, font != nullptr ? font->lfFaceName : "");

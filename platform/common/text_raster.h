@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/common/gdi_objects.h"
 #include "platform/types.h"
 
 namespace platform_text {
@@ -13,7 +14,7 @@ struct Target {
     int pitchPixels;  // pixels from one row to the next
     int width;
     int height;
-    std::uint32_t redMask, greenMask, blueMask;
+    platform_common::PixelMasks masks;
 };
 
 struct Style {
@@ -35,8 +36,9 @@ struct FaceInfo {
     bool symbol;
 };
 
-// Packs a 0x00BBGGRR colour into the target's pixel format.
+// A 0x00BBGGRR colour in the target's pixel format, and back.
 std::uint16_t PackColor(const Target& target, std::uint32_t colorRef);
+std::uint32_t UnpackColor(const Target& target, std::uint16_t pixel);
 
 }  // namespace platform_text
 

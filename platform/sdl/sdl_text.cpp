@@ -113,17 +113,6 @@ std::uint32_t Blend(std::uint32_t fore, std::uint32_t back, std::uint32_t alpha,
     return ((f * alpha + b * (255 - alpha)) / 255) << shift;
 }
 
-std::uint32_t Unpack(const platform_text::Target& t, std::uint16_t pixel) {
-    auto channel = [&](std::uint32_t mask) -> std::uint32_t {
-        if (mask == 0) return 0;
-        int shift = 0;
-        while (((mask >> shift) & 1u) == 0) ++shift;
-        std::uint32_t bits = mask >> shift;
-        return ((pixel & mask) >> shift) * 255 / bits;
-    };
-    return channel(t.redMask) | (channel(t.greenMask) << 8) | (channel(t.blueMask) << 16);
-}
-
 }  // namespace
 
 namespace backend {
@@ -156,7 +145,7 @@ bool DrawTextLine(const platform_text::Target& target, int x, int y, const char*
             const std::uint32_t alpha = src[col] >> 24;
             if (style.opaque) dst[tx] = back;
             if (alpha == 0) continue;
-            const std::uint32_t under = Unpack(target, dst[tx]);
+            const std::uint32_t under = platform_text::UnpackColor(target, dst[tx]);
             const std::uint32_t mixed = Blend(style.textColor, under, alpha, 0) |
                                         Blend(style.textColor, under, alpha, 8) |
                                         Blend(style.textColor, under, alpha, 16);
