@@ -55,4 +55,11 @@ inline constexpr float kSalvoLeft = 100.0f;
 inline constexpr float kSalvoRight = 540.0f;
 inline constexpr float kSalvoBottom = 480.0f;
 inline constexpr int kWideShotBottom = 480;
+// Enemy movers: the right and bottom edges they test, and the narrower right edge of some pools. The
+// field stands 80 pixels further left in this program than in the 800x600 one, so every x of an enemy
+// path, spawn point or side bound is that much less.
+inline constexpr float kMoverRight = 640.0f;
+inline constexpr float kMoverBottom = 480.0f;
+inline constexpr float kMoverNarrowRight = 540.0f;
+inline constexpr float kFieldShiftX = 80.0f;
 }  // namespace build

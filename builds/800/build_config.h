@@ -55,4 +55,11 @@ inline constexpr float kSalvoLeft = 180.0f;
 inline constexpr float kSalvoRight = 620.0f;
 inline constexpr float kSalvoBottom = 600.0f;
 inline constexpr int kWideShotBottom = 600;
+// Enemy movers: the right and bottom edges they test, and the narrower right edge of some pools. Every x
+// of an enemy path, spawn point or side bound is written for this program; the 640x480 one takes its
+// field shift off them.
+inline constexpr float kMoverRight = 800.0f;
+inline constexpr float kMoverBottom = 600.0f;
+inline constexpr float kMoverNarrowRight = 620.0f;
+inline constexpr float kFieldShiftX = 0.0f;
 }  // namespace build

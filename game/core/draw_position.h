@@ -13,3 +13,11 @@ inline int DrawInt(float value) {
     if (value < -kFarOffPosition) value = -kFarOffPosition;
     return static_cast<int>(value);
 }
+
+// The same conversion for a value computed in double precision (whole degrees of a heading).
+inline int DrawInt(double value) {
+    if (std::isnan(value)) return static_cast<int>(kFarOffPosition);
+    if (value > kFarOffPosition) value = kFarOffPosition;
+    if (value < -kFarOffPosition) value = -kFarOffPosition;
+    return static_cast<int>(value);
+}
