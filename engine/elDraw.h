@@ -59,6 +59,10 @@ void RestoreSurfaces();
 void Release();
 // The pack file SwapPack reads, relative to the program folder; empty (the default) names none.
 void SetPackFileName(const char* name);
+// The pictures of the map view: the 64 x 48 tile and the tall picture scrolled over it. 0 (the default)
+// names none, and the map view then draws nothing.
+void SetMapViewTiles(int slot);
+void SetMapViewPicture(int slot);
 
 // Blits onto the back buffer, clipped to ClipWindow.
 void SetClipRect(int left, int top, int right, int bottom);

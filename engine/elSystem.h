@@ -62,8 +62,8 @@ struct EngineState {
     int errorFlag;
     HANDLE mutex;
     char mutexName[kMutexNameSize];
-    int mapView;
-    int mapViewKey;
+    int mapView;     // never set: 1 draws the map view and sends keys to mapViewKey
+    int mapViewKey;  // the last key pressed while the map view is on
     int keyCapture;
     int capturedKey;
     int sysKeyMode;

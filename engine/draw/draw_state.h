@@ -72,6 +72,12 @@ struct DrawState {
     int waitVBlank;
     int stripSlot;  // the strip picture of transition kind 0; never set
     char packFileName[kPackFileNameSize];
+    // The map view: its tile and tall pictures (0: none) and how far each has scrolled.
+    int mapTileSlot;
+    int mapPictureSlot;
+    double mapTileX;
+    double mapTileY;
+    double mapPictureY;
 };
 
 extern DrawState State;
@@ -98,5 +104,7 @@ LPDIRECTDRAWSURFACE SlotSurface(int slot);
 ClipRectangle EffectiveClip();
 // Caps of an off-screen picture surface for a memory mode.
 DWORD PictureCaps(int mode);
+// Scrolls the map view by this frame's time and draws it over the back buffer.
+void DrawMapView();
 
 }  // namespace elDraw

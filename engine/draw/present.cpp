@@ -140,6 +140,7 @@ void SetWaitVBlank(int on) {
 
 int Present() {
     if (Transition.step != 0) StepTransition();
+    if (elSystem::State.mapView != 0) DrawMapView();
     if (State.ddraw == nullptr || State.primary == nullptr || State.backBuffer == nullptr) return 0;
     if (State.waitVBlank == 1) State.ddraw->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
     const HRESULT result =

@@ -39,6 +39,10 @@ int VirtualKeyOf(const SDL_Keysym& key) {
             return VK_RIGHT;
         case SDLK_DOWN:
             return VK_DOWN;
+        case SDLK_PAGEUP:
+            return VK_PRIOR;
+        case SDLK_PAGEDOWN:
+            return VK_NEXT;
         default:
             return 0;
     }

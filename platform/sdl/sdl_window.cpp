@@ -67,8 +67,9 @@ void TranslateKey(Window* window, const SDL_KeyboardEvent& e, bool down) {
     bool altHeld = (e.keysym.mod & KMOD_ALT) != 0 && (e.keysym.mod & KMOD_CTRL) == 0;
     bool system = vk == VK_MENU || vk == VK_F10 || altHeld;
     UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-    bool extended = vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN ||
-                    e.keysym.sym == SDLK_RCTRL || e.keysym.sym == SDLK_RALT || e.keysym.sym == SDLK_KP_ENTER;
+    bool extended = vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN || vk == VK_PRIOR ||
+                    vk == VK_NEXT || e.keysym.sym == SDLK_RCTRL || e.keysym.sym == SDLK_RALT ||
+                    e.keysym.sym == SDLK_KP_ENTER;
     Post(window, message, static_cast<WPARAM>(vk),
          platform_common::KeyLParam(static_cast<int>(e.keysym.scancode), extended, down ? wasDown : true,
                                     !down));
