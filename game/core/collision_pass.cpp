@@ -49,10 +49,11 @@ constexpr EnemyRow kKind01Row = {{-40, 60, 200}, {-40, 60, 200}, {-60, 80, 50}, 
 constexpr EnemyRow kNarrowRow = {{0, 30, 20}, {0, 30, 20}, {0, 30, 50}, {0, 70, 50}};
 constexpr EnemyRow kLargeRow = {{0, 40, 100}, {0, 40, 100}, {0, 40, 50}, {0, 80, 50}};
 
-// The position under test and the pass it belongs to.
+// The position under test, the pass whose boxes it uses, and the points of a hit (0: the row's own).
 struct ShotUnderTest {
     Pass pass;
     int x, y;
+    int points = 0;
 };
 
 // Marks every record whose box holds the shot and scores the row's points. Rows with direct scoring
@@ -70,10 +71,11 @@ void TestEnemies(const ShotUnderTest& shot, const Record (&records)[N], const En
         if (shot.x < ex + box.left || shot.x > ex + box.right) continue;
         if (shot.y < ey - kEnemyReachAbove || shot.y > ey + kEnemyReachBelow) continue;
         markHit(i);
-        if (direct) {
-            AddScoreUnchecked(box.points);
+        const int points = shot.points != 0 ? shot.points : box.points;
+        if (direct && shot.points == 0) {
+            AddScoreUnchecked(points);
         } else {
-            AddScore(box.points);
+            AddScore(points);
         }
     }
 }
@@ -238,6 +240,22 @@ void TestPowerItem() {
 }
 
 }  // namespace
+
+void HitTestSpiralPoint(int x, int y) {
+    constexpr int kSpiralPoints = 50;
+    TestOrdinaryEnemies(ShotUnderTest{kPassWide, x, y, kSpiralPoints});
+    for (const BossTarget& target : kBossTargets) {
+        BossRecord& boss = *target.record;
+        if (boss.dead != 0 || !(boss.y >= 0.0f)) continue;
+        const int bx = DrawInt(boss.x);
+        const int by = DrawInt(boss.y);
+        if (x < bx + target.left || x > bx + target.mainRight) continue;
+        if (y < by + kBossReachTop || y > by + kBossReachBottom) continue;
+        target.flash();
+        AddScore(kSpiralPoints);
+        boss.health -= kMainShotDamage * FrameTime;
+    }
+}
 
 void HitTestPlayerAttacks() {
     TestPowerItem();

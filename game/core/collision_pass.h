@@ -3,3 +3,7 @@
 #pragma once
 
 void HitTestPlayerAttacks();
+// A spiral-volley shot's test point against every ordinary enemy, boss and big enemy, with the boxes of
+// the third main shot: each hit marks or flashes the target and scores 50; a boss loses health as to a
+// main shot. The shot itself flies on.
+void HitTestSpiralPoint(int x, int y);
