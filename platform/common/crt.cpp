@@ -15,4 +15,8 @@ void srand(unsigned int seed) {
     gSeed = seed;
 }
 
+unsigned int randState() {
+    return gSeed;
+}
+
 }  // namespace crt

@@ -31,5 +31,7 @@ namespace crt {
 inline constexpr int RAND_MAX_VALUE = 32767;
 int rand();
 void srand(unsigned int seed);
+// The generator's state, for whole-game state comparisons.
+unsigned int randState();
 long long time(long long* out);
 }  // namespace crt
