@@ -50,7 +50,7 @@ bool RunSceneStep() {
 
 // Scene numbers without a function run nothing; the loop still pumps messages for them.
 constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, nullptr,       nullptr,
-                                                       nullptr, nullptr,       nullptr,       nullptr,
+                                                       nullptr, RunStageC,     nullptr,       nullptr,
                                                        nullptr, nullptr,       RunEndingScene};
 
 SceneFunction SceneFunctionFor(int scene) {

@@ -149,6 +149,8 @@ template <typename R>
 void DrawRecord(const BulletPool<R>& pool, const PoolLook& look, R& r, int index) {
     const int x = PixelX(r);
     const int y = PixelY(r);
+    const int picture =
+        look.memberPicture != nullptr ? *look.memberPicture[index - GroupFirst(pool, index)] : *look.picture;
     if (look.blit == Blit::kRotated) {
         float heading = 0.0f;
         if (look.headingOf != nullptr) {
@@ -159,7 +161,7 @@ void DrawRecord(const BulletPool<R>& pool, const PoolLook& look, R& r, int index
         const int angle = RotationAngle(look.angle, heading);
         for (int k = 0; k < look.repeat; ++k) {
             elDraw::DrawRotated(x + look.offsetX, y + look.offsetY, x + look.boxRight, y + look.boxBottom,
-                                angle, *look.picture, 0, 0, look.cellWidth, look.cellHeight);
+                                angle, picture, 0, 0, look.cellWidth, look.cellHeight);
         }
         if constexpr (HasDegrees<R>) {
             if (look.storeDegrees) r.degrees = HeadingDegrees(heading);
@@ -179,10 +181,9 @@ void DrawRecord(const BulletPool<R>& pool, const PoolLook& look, R& r, int index
     const int dy = y + look.offsetY;
     for (int k = 0; k < look.repeat; ++k) {
         if (look.blit == Blit::kAdditive) {
-            elDraw::DrawAdditive(dx, dy, *look.picture, cellLeft, 0, cellLeft + look.cellWidth,
-                                 look.cellHeight);
+            elDraw::DrawAdditive(dx, dy, picture, cellLeft, 0, cellLeft + look.cellWidth, look.cellHeight);
         } else {
-            elDraw::Draw(dx, dy, *look.picture, cellLeft, 0, cellLeft + look.cellWidth, look.cellHeight);
+            elDraw::Draw(dx, dy, picture, cellLeft, 0, cellLeft + look.cellWidth, look.cellHeight);
         }
     }
     if constexpr (HasFrame<R>) {

@@ -44,6 +44,8 @@ struct PoolLook {
     int repeat = 1;            // blits of each record per draw
     // A fixed cell for each member of a group, by its left edge (replaces the animation).
     const int* memberCellX = nullptr;
+    // A picture slot global for each member of a group (replaces `picture` for drawing).
+    const int* const* memberPicture = nullptr;
     // Rotated draws only: take the angle from this pool's record of the same group instead.
     const EnemyShot60* headingOf = nullptr;
     bool storeDegrees = false;  // write the whole degrees into the record (EnemyShot)
