@@ -37,6 +37,7 @@ protected:
     }
     static constexpr float kInTheDip = 100.0f;
 
+public:
     // Every record of stage C's arrays that is in use.
     static int ActiveStageCRecords() {
         int active = 0;
