@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "build_config.h"
+#include "engine/elDraw.h"
 #include "engine/elSound.h"
 #include "engine/elSystem.h"
 #include "game/core/core_entities.h"
@@ -17,12 +19,15 @@
 #include "game/core/scenes.h"
 #include "game/stage_c/stage_c_entities.h"
 #include "platform/headless.h"
+#include "platform/window.h"
+#include "support/fresh_process.h"
 #include "support/state_hash.h"
 
 namespace stage_c_run {
 
 inline constexpr std::uint64_t kIdleMicroseconds = 1000;
 inline constexpr float kEndingJump = 985.0f;
+inline constexpr long long kTimeOfDay = 1700000000;
 inline constexpr int kVkShift = 16;
 inline constexpr int kVkLeft = 37;
 inline constexpr int kVkRight = 39;
@@ -177,5 +182,26 @@ private:
     Phase phase_ = Phase::kWound;
     bool held_[256] = {};
 };
+
+// A fresh process with the program's window and data, at a fixed time of day, then stage C played from its
+// first frame with the given ScoringMode flags.
+inline Result PlayStageC(int firstFlag, int secondFlag, int frameLimit = 12000) {
+    StartFreshProcess();
+    headless::SetTime(kTimeOfDay);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = elSystem::WindowProc;
+    wc.lpszClassName = kWindowClass;
+    RegisterClassA(&wc);
+    elSystem::State.mainWindow =
+        CreateWindowExA(0, kWindowClass, kWindowTitle, WS_POPUP, 0, 0, build::kScreenWidth,
+                        build::kScreenHeight, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(elSystem::State.mainWindow, SW_SHOWNORMAL);
+    headless::SetActive(true);
+    LoadAllAssets();
+    InitNewGame();
+    Runner::EnterFromStageB(firstFlag, secondFlag);
+    Runner runner;
+    return runner.Run(frameLimit);
+}
 
 }  // namespace stage_c_run
