@@ -132,6 +132,18 @@ TEST_F(FanEmitterTest, TheDrawStoresTheWholeDegreesAndABulletThroughTheShipFlies
     EXPECT_EQ(s.active, 0);
 }
 
+TEST_F(FanEmitterTest, CallsWithIndicesOutsideAnArrayChangeNothing) {
+    PlaceBoss(180.0f, 100.0f, 500.0f);
+    const EnemyShot before = BossFanShot02[0];
+    FireBossFanShot01(-1, 0);
+    FireBossFanShot01(15, 15);
+    FireBossFanShot01(3, -3);
+    SpawnBossSpray01(-1);
+    SpawnBossSpray01(50);
+    EXPECT_EQ(ActiveStageCRecords(), 0);
+    EXPECT_EQ(BossFanShot02[0].x, before.x);
+}
+
 // ---- Sprays ---------------------------------------------------------------------------------------------
 
 TEST_F(SprayTest, AParticleStartsEveryThirdTickParticleZeroOnTheWrap) {
