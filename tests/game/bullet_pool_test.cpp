@@ -62,6 +62,28 @@ TEST_F(BulletPoolTest, AShotThatHitsFliesOnAndIsDrawn) {
     EXPECT_EQ(PlayerAlive, 0);
     EXPECT_EQ(SmallEnemyShots[1].active, 1);
     EXPECT_GT(SmallEnemyShots[1].y, 425.0f);
+    elDraw::ClearBackBuffer();
+    DrawSmallEnemyShot(1, 0);
+    EXPECT_GT(LitPixels(315, 426, 331, 442), 0);
+}
+
+TEST_F(BulletPoolTest, TheHitTestTakesThePlaceAfterTheMove) {
+    PlayerPosition = {300.0f, 400.0f};
+    FrameTime = 0.5f;
+    // Moving 2 down into the window: hit.
+    SmallEnemyShots[8] = ShotAt(315.0f, 418.0f);
+    SmallEnemyShots[8].heading = kPi / 2.0f;
+    SmallEnemyShots[8].speed = 4.0f;
+    PlayerAlive = 1;
+    MoveSmallEnemyShot(8);
+    EXPECT_EQ(PlayerAlive, 0);
+    // Inside before the move, out of the window after it: no hit.
+    SmallEnemyShots[8] = ShotAt(315.0f, 429.0f);
+    SmallEnemyShots[8].heading = kPi / 2.0f;
+    SmallEnemyShots[8].speed = 4.0f;
+    PlayerAlive = 1;
+    MoveSmallEnemyShot(8);
+    EXPECT_EQ(PlayerAlive, 1);
 }
 
 TEST_F(BulletPoolTest, BoundsAreStrictAndAFreedShotCannotHit) {
