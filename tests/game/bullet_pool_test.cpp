@@ -193,17 +193,31 @@ TEST_F(BulletPoolTest, ASpreadRetiresWithItsFirstRecordAndStillHitsWhereItWasFre
     EXPECT_EQ(PlayerAlive, 0);  // the freed record is still tested
 }
 
-TEST_F(BulletPoolTest, AClearedSpreadIsParkedWhole) {
+TEST_F(BulletPoolTest, AClearedSpreadIsParkedWholeAndHitsNothingWhereItWas) {
     StandSmallEnemy(7, 300.0f, 300.0f);
     FireSmallEnemySpread(7);
+    const float x = SmallEnemySpreads[37].x;
+    const float y = SmallEnemySpreads[37].y;
     ClearEnemyShots = 1;
     MoveSmallEnemySpread(7);
     ClearEnemyShots = 0;
-    PlayerPosition = {SmallEnemySpreads[37].x, SmallEnemySpreads[37].y};
     for (int k = 0; k < kSpreadGroupSize; ++k) {
         EXPECT_EQ(SmallEnemySpreads[35 + k].active, 0);
         EXPECT_EQ(SmallEnemySpreads[35 + k].y, kParkedY);
     }
+    // The ship where a member stood, inside its window: nothing is left there to hit it.
+    PlayerPosition = {x - 20.0f, y - 20.0f};
+    PlayerAlive = 1;
+    MoveSmallEnemySpread(7);
+    EXPECT_EQ(PlayerAlive, 1);
+    // Spinner volleys are parked whole the same way.
+    Spinners1[0].x = 300.0f;
+    Spinners1[0].y = 300.0f;
+    FireSpinnerVolleys1();
+    ClearEnemyShots = 1;
+    MoveSpinnerVolleys1();
+    ClearEnemyShots = 0;
+    for (int k = 0; k < kSpreadGroupSize; ++k) EXPECT_EQ(SpinnerVolleys1[k].y, kParkedY);
 }
 
 TEST_F(BulletPoolTest, ReArmingOneShotLinePieceKeepsTheOthersSpeeds) {

@@ -4,6 +4,7 @@
 
 #include "enemy_fixture.h"
 #include "game/core/picture_slots.h"
+#include "game/core/resets.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_a/stage_a_hits.h"
 #include "game/stage_a/stage_a_objects.h"
@@ -88,6 +89,9 @@ TEST_F(StageAObjectTest, FallingObjectsBurnAFlameAndBurstForTwentyFrames) {
     r.y = 600.5f;
     MoveFallingObjects();
     EXPECT_EQ(r.y, 2550.0f);
+    // The set's one flame counter goes back to 0 with the set.
+    ResetGameStateA();
+    EXPECT_EQ(FallingObjectFlameFrame, 0);
 }
 
 TEST_F(StageAObjectTest, DriftObjectsSlideApartAndExplodeInOneFireball) {
