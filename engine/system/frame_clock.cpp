@@ -1,5 +1,6 @@
 #include "engine/elSystem.h"
 #include "platform/system.h"
+#include "platform/window.h"
 
 namespace elSystem {
 
@@ -9,6 +10,8 @@ namespace {
 
 constexpr UINT kFinestMillisecondPeriod = 9;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
+// A frame seen less than this share of a period after its due time keeps the beat.
+constexpr std::int64_t kKeepBeatShare = 4;
 
 std::int64_t ReadMillisecondSource() {
     return Clock.millisecondSource ? static_cast<std::int64_t>(timeGetTime())
@@ -22,6 +25,13 @@ std::int64_t ReadTickSource() {
         return now.QuadPart;
     }
     return ReadMillisecondSource();
+}
+
+// The loop that polls the gate sleeps in its empty peeks until the next frame is due (or a message
+// comes) instead of polling again and again; frames are still found due only here.
+void WakeForNextFrame() {
+    if (Clock.performanceCounter && Clock.frameWait && Clock.ticksPerFrame > 0)
+        SetPeekWaitDeadline(Clock.lastDueTick + Clock.ticksPerFrame);
 }
 
 }  // namespace
@@ -55,10 +65,29 @@ int FrameDue() {
     const std::int64_t diff = now - Clock.lastDueTick;
     if (diff < 0) {
         Clock.lastDueTick = now;
+        WakeForNextFrame();
         return 0;
     }
-    if (Clock.frameWait && diff < Clock.ticksPerFrame) return 0;
-    Clock.lastDueTick = now;
+    if (Clock.frameWait && diff < Clock.ticksPerFrame) {
+        WakeForNextFrame();
+        return 0;
+    }
+    // Frames are due on a beat of the tick source, one period apart: the next frame is due one period
+    // after this one was due, not after it was seen. The display's vertical blank keeps the same beat
+    // of the same clock, so a frame that starts on the beat has most of a period to reach the next
+    // blank; were each frame's small lateness carried on instead, the frames would drift against the
+    // blanks until one missed its blank and waited a whole period. A frame seen more than a quarter
+    // period late starts the count again from the last beat, so that a loop that fell behind does not
+    // run frames back to back to catch up.
+    const std::int64_t period = Clock.ticksPerFrame;
+    if (!Clock.frameWait || period <= 0) {
+        Clock.lastDueTick = now;
+    } else if (diff - period < period / kKeepBeatShare) {
+        Clock.lastDueTick += period;
+    } else {
+        Clock.lastDueTick = now - ((now % period) + period) % period;
+    }
+    WakeForNextFrame();
     // Both ends of the frame time come from the same millisecond clock.
     const DWORD nowMs = timeGetTime();
     FrameTime = static_cast<float>(static_cast<std::uint32_t>(nowMs - Clock.lastDueMillisecond)) / 1000.0f;
