@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <cstddef>
+
 #include "platform/common/window_table.h"
 
 namespace sdl_backend {
@@ -27,7 +29,15 @@ void RefreshScreen(bool rendererReset);
 // Brings up SDL's video and event parts once; false when there is no display.
 bool EnsureVideo();
 
+// The name of the display a program shows its windows on, from SDL's video driver and the display
+// variables: the single-instance names are taken within it.
+void DisplayScopeName(const char* driver, const char* x11Display, const char* waylandDisplay,
+                      const char* runtimeDir, char* out, std::size_t size);
+
 // Translates an SDL key to the virtual-key code the game reads; 0 for keys the game never sees.
 int VirtualKeyOf(const SDL_Keysym& key);
+// For a left or right Shift, Ctrl or Alt, the virtual key of that one physical key (VK_LSHIFT ...);
+// 0 for every other key.
+int SideKeyOf(const SDL_Keysym& key);
 
 }  // namespace sdl_backend

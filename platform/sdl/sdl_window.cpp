@@ -105,7 +105,15 @@ void TranslateKey(Window* window, const SDL_KeyboardEvent& e, bool down) {
     int vk = sdl_backend::VirtualKeyOf(e.keysym);
     if (vk == 0) return;
     bool wasDown = platform_common::KeyIsDown(vk);
-    platform_common::SetKeyDown(vk, down);
+    if (const int side = sdl_backend::SideKeyOf(e.keysym)) {
+        // Shift, Ctrl and Alt each stand for a left and a right key, and read down while either is.
+        wasDown = platform_common::KeyIsDown(side);
+        platform_common::SetKeyDown(side, down);
+        const int other = side ^ 1;  // VK_LSHIFT and VK_RSHIFT, ... differ in their lowest bit
+        platform_common::SetKeyDown(vk, down || platform_common::KeyIsDown(other));
+    } else {
+        platform_common::SetKeyDown(vk, down);
+    }
     // Alt, and keys pressed while Alt is held without Ctrl, arrive as system keys.
     bool altHeld = (e.keysym.mod & KMOD_ALT) != 0 && (e.keysym.mod & KMOD_CTRL) == 0;
     bool system = vk == VK_MENU || vk == VK_F10 || altHeld;
