@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "platform/common/gdi_objects.h"
 #include "platform/common/module_path.h"
 #include "platform/common/sequencer.h"
 #include "platform/sdl/sdl_backend.h"
@@ -393,7 +394,14 @@ BOOL GetCursorPos(POINT* point) {
 int MessageBoxA(HWND window, const char* text, const char* caption, UINT type) {
     if (text == nullptr) text = "";
     if (caption == nullptr) caption = "";
-    std::fprintf(stderr, "%s: %s\n", caption, text);
+    // The box keeps its text; the line on stderr also names the picture file that could not be read.
+    const char* note = platform_common::UnreadablePictureNote();
+    if (note[0] != '\0') {
+        std::fprintf(stderr, "%s: %s (%s)\n", caption, text, note);
+    } else {
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+    }
+    platform_common::TakeUnreadablePictureNote();
     std::fflush(stderr);
     {
         Uint32 flags = (type & MB_ICONWARNING) ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
