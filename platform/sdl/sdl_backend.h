@@ -26,6 +26,9 @@ bool TakeRaiseRequest();
 // renderer lost its textures, makes the screen texture anew.
 void RefreshScreen(bool rendererReset);
 
+// The socket of the X11 display connection that shows the window, or -1 (no window, or not X11).
+int DisplayConnectionOf(SDL_Window* window);
+
 // Brings up SDL's video and event parts once; false when there is no display.
 bool EnsureVideo();
 

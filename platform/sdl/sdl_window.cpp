@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "platform/common/gdi_objects.h"
 #include "platform/common/module_path.h"
 #include "platform/common/sequencer.h"
 #include "platform/sdl/sdl_backend.h"
@@ -388,30 +387,5 @@ BOOL GetCursorPos(POINT* point) {
     int x = 0, y = 0;
     if (gVideoReady) SDL_GetMouseState(&x, &y);
     *point = POINT{x, y};
-    return TRUE;
-}
-
-int MessageBoxA(HWND window, const char* text, const char* caption, UINT type) {
-    if (text == nullptr) text = "";
-    if (caption == nullptr) caption = "";
-    // The box keeps its text; the line on stderr also names the picture file that could not be read.
-    const char* note = platform_common::UnreadablePictureNote();
-    if (note[0] != '\0') {
-        std::fprintf(stderr, "%s: %s (%s)\n", caption, text, note);
-    } else {
-        std::fprintf(stderr, "%s: %s\n", caption, text);
-    }
-    platform_common::TakeUnreadablePictureNote();
-    std::fflush(stderr);
-    {
-        Uint32 flags = (type & MB_ICONWARNING) ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
-        sdl_backend::NativeWindow* native = sdl_backend::NativeOf(window);
-        SDL_ShowSimpleMessageBox(flags, caption, text, native != nullptr ? native->window : nullptr);
-    }
-    return IDOK;
-}
-
-// There is no system speaker to sound; the box itself carries the warning.
-BOOL MessageBeep(UINT) {
     return TRUE;
 }
