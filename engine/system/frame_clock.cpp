@@ -10,8 +10,8 @@ namespace {
 
 constexpr UINT kFinestMillisecondPeriod = 9;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
-// A frame seen less than this share of a period after its due time keeps the beat.
-constexpr std::int64_t kKeepBeatShare = 4;
+// A frame seen less than this share of a period after a beat is taken as that beat's frame.
+constexpr std::int64_t kBeatShare = 4;
 
 std::int64_t ReadMillisecondSource() {
     return Clock.millisecondSource ? static_cast<std::int64_t>(timeGetTime())
@@ -72,20 +72,24 @@ int FrameDue() {
         WakeForNextFrame();
         return 0;
     }
-    // Frames are due on a beat of the tick source, one period apart: the next frame is due one period
-    // after this one was due, not after it was seen. The display's vertical blank keeps the same beat
-    // of the same clock, so a frame that starts on the beat has most of a period to reach the next
-    // blank; were each frame's small lateness carried on instead, the frames would drift against the
-    // blanks until one missed its blank and waited a whole period. A frame seen more than a quarter
-    // period late starts the count again from the last beat, so that a loop that fell behind does not
-    // run frames back to back to catch up.
+    // Frames keep a beat of the tick source, one period apart: a frame seen a little late is due at
+    // its beat, and the next one a period after that, not a period after it was seen. The display's
+    // vertical blank beats on the same clock, so a frame that starts just after a beat has most of a
+    // period to reach the next blank; were each frame's small lateness carried on instead, the frames
+    // would drift against the blanks until one missed its blank and waited a whole period. A frame
+    // seen a quarter period late or more starts the count again: from the beat of the clock just
+    // passed when that is less than a quarter period ago, else from now. Either way two due frames are
+    // never closer than three quarters of a period: a loop that fell behind does not run frames back
+    // to back to catch up.
     const std::int64_t period = Clock.ticksPerFrame;
+    const std::int64_t nearBeat = period / kBeatShare;
     if (!Clock.frameWait || period <= 0) {
         Clock.lastDueTick = now;
-    } else if (diff - period < period / kKeepBeatShare) {
+    } else if (diff - period < nearBeat) {
         Clock.lastDueTick += period;
     } else {
-        Clock.lastDueTick = now - ((now % period) + period) % period;
+        const std::int64_t sinceBeat = ((now % period) + period) % period;
+        Clock.lastDueTick = sinceBeat < nearBeat ? now - sinceBeat : now;
     }
     WakeForNextFrame();
     // Both ends of the frame time come from the same millisecond clock.

@@ -42,25 +42,52 @@ TEST_F(FrameClockTest, FramesSeenALittleLateKeepTheBeat) {
     }
 }
 
-TEST_F(FrameClockTest, AFrameSeenMoreThanAQuarterPeriodLateStartsAgainFromTheLastBeat) {
+TEST_F(FrameClockTest, AFrameSeenAQuarterPeriodLateStartsTheCountAgain) {
     elSystem::SetFrameRate(60);
-    // Due at 16666, seen at 30000: behind, so the count starts again from the beat at 16666 and the
-    // next frame is due at 33332, not at once and not a whole period after 30000.
-    headless::AdvanceClock(30000);
+    // Due at 16666, seen at 35000, just after the clock's beat at 33332: the count starts again from
+    // that beat, so the next frame is due at 49998.
+    headless::AdvanceClock(35000);
     ASSERT_EQ(elSystem::FrameDue(), 1);
-    EXPECT_EQ(elSystem::Clock.lastDueTick, static_cast<std::int64_t>(kPeriodTicks));
-    headless::AdvanceClock(3331);
+    EXPECT_EQ(elSystem::Clock.lastDueTick, static_cast<std::int64_t>(2 * kPeriodTicks));
+    headless::AdvanceClock(14997);
     EXPECT_EQ(elSystem::FrameDue(), 0);
     headless::AdvanceClock(1);
-    EXPECT_EQ(elSystem::FrameDue(), 1);
+    ASSERT_EQ(elSystem::FrameDue(), 1);
     // Just under a quarter period late still keeps the beat.
     headless::AdvanceClock(kPeriodTicks + kPeriodTicks / 4 - 1);
     ASSERT_EQ(elSystem::FrameDue(), 1);
-    EXPECT_EQ(elSystem::Clock.lastDueTick, static_cast<std::int64_t>(3 * kPeriodTicks));
-    // A stall of seconds gives one frame, then the beat goes on from the stall's end.
+    EXPECT_EQ(elSystem::Clock.lastDueTick, static_cast<std::int64_t>(4 * kPeriodTicks));
+    // Seen far from any beat (10 ms after one), the count starts from now: the next frame is a whole
+    // period away, not 6.7 ms.
+    headless::AdvanceClock(6 * kPeriodTicks + 10000 - headless::NowMicroseconds());
+    const auto seen = static_cast<std::int64_t>(headless::NowMicroseconds());
+    ASSERT_EQ(elSystem::FrameDue(), 1);
+    EXPECT_EQ(elSystem::Clock.lastDueTick, seen);
+    // A stall of seconds gives one frame, not a burst to catch up.
     headless::AdvanceClock(5000000);
     ASSERT_EQ(elSystem::FrameDue(), 1);
     EXPECT_EQ(elSystem::FrameDue(), 0);
+}
+
+TEST_F(FrameClockTest, DueFramesAreNeverCloserThanThreeQuartersOfAPeriod) {
+    elSystem::SetFrameRate(60);
+    // Polls at uneven steps of 0.1 to 9 ms, as a loop busy with messages and long frames makes them.
+    std::uint64_t lastDue = 0;
+    int dues = 0;
+    std::uint64_t step = 100;
+    for (int i = 0; i < 20000; ++i) {
+        if (elSystem::FrameDue()) {
+            const std::uint64_t now = headless::NowMicroseconds();
+            if (dues > 0) {
+                EXPECT_GE(now - lastDue, kPeriodTicks * 3 / 4);
+            }
+            lastDue = now;
+            ++dues;
+        }
+        step = (step * 7919 + 1301) % 8900 + 100;
+        headless::AdvanceClock(step);
+    }
+    EXPECT_GT(dues, 1000);
 }
 
 TEST_F(FrameClockTest, AnEmptyPeekSleepsUntilTheNextFrameIsDue) {
@@ -74,7 +101,7 @@ TEST_F(FrameClockTest, AnEmptyPeekSleepsUntilTheNextFrameIsDue) {
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(headless::LastPeekWaitDeadline(), -1);
     // A due frame hands on the next one's time.
-    headless::AdvanceClock(kPeriodTicks);
+    headless::AdvanceClock(kPeriodTicks + 100 - headless::NowMicroseconds());
     ASSERT_EQ(elSystem::FrameDue(), 1);
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(headless::LastPeekWaitDeadline(), static_cast<LONGLONG>(2 * kPeriodTicks));
