@@ -1,15 +1,64 @@
 // Starts the real program's window and data, then jumps straight to a scene given on the command
 // line and runs the loop as the program does, so that a screenshot can show scenes the title does
-// not reach by itself. Usage: scene_driver <scene number> [timeline value]
+// not reach by itself.
+// Usage: scene_driver <scene number> [timeline value]
+//        scene_driver pacing [milliseconds of work a frame] [busy|sleep]
+// "pacing" runs the first stage; while there is none, a stand-in frame of the same shape: the frame's
+// work (busy on the processor, or asleep), the vertical-blank wait, the present.
 #include <cstdlib>
+#include <cstring>
 
+#include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/game_state.h"
 #include "game/core/scenes.h"
+#include "platform/system.h"
 #include "platform/window.h"
 
+namespace {
+
+struct PacingWork {
+    long long ticks;
+    bool busy;
+};
+constinit PacingWork gPacing = {};
+
+long long Ticks() {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+void PacingScene() {
+    const long long start = Ticks();
+    elDraw::ClearBackBuffer();
+    if (gPacing.busy) {
+        volatile unsigned spin = 0;
+        while (Ticks() - start < gPacing.ticks) spin = spin * 1103515245u + 12345u;
+    } else {
+        LARGE_INTEGER frequency{};
+        QueryPerformanceFrequency(&frequency);
+        Sleep(static_cast<DWORD>(gPacing.ticks * 1000 / frequency.QuadPart));
+    }
+    elDraw::SetWaitVBlank(1);
+    elDraw::Present();
+}
+
+void SetUpPacing(int argc, char** argv) {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    const double workMs = argc > 2 ? std::atof(argv[2]) : 3.0;
+    gPacing.ticks = static_cast<long long>(workMs * static_cast<double>(frequency.QuadPart) / 1000.0);
+    gPacing.busy = !(argc > 3 && std::strcmp(argv[3], "sleep") == 0);
+    if (SceneTable[kSceneStageA] == nullptr) SceneTable[kSceneStageA] = PacingScene;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    const int scene = argc > 1 ? std::atoi(argv[1]) : kSceneTitle;
+    const bool pacing = argc > 1 && std::strcmp(argv[1], "pacing") == 0;
+    const int scene = pacing ? kSceneStageA : argc > 1 ? std::atoi(argv[1]) : kSceneTitle;
+    if (pacing) SetUpPacing(argc, argv);
     elSystem::InitState();
     WNDCLASSA wc{};
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
@@ -28,7 +77,7 @@ int main(int argc, char** argv) {
     elSystem::ResetFrameClock();
     int exitCode = 0;
     while (RunLoopPass(&exitCode)) {
-        if (argc > 2 && StageFrameCounter >= 1) {
+        if (!pacing && argc > 2 && StageFrameCounter >= 1) {
             // Jump along the scene's own clock once its first frame has run.
             static bool jumped = false;
             if (!jumped) StageScroll = static_cast<float>(std::atof(argv[2]));

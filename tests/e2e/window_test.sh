@@ -19,8 +19,7 @@ cleanup() {
 source "$(dirname "$0")/xvfb_session.sh"
 start_xvfb || fail "Xvfb did not start"
 
-# Leak reports from the display libraries are not ours to judge here.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+source "$(dirname "$0")/sanitizer_options.sh"
 export SDL_AUDIODRIVER=dummy
 
 "$game" >"$shots/game.log" 2>&1 &
