@@ -19,6 +19,7 @@ void ExpectWavesAndBoss(const StageARunReport& r) {
     EXPECT_GT(r.waveFlyersAt, 1050.0f);
     EXPECT_LT(r.waveFlyersAt, 1150.0f);
     EXPECT_TRUE(r.bossHeldInPlace);
+    EXPECT_FALSE(r.spiralVolleyStarted);
 }
 
 void ExpectParkedAtTheChange(const StageARunReport& r) {

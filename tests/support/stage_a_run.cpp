@@ -109,6 +109,7 @@ void WatchedStageFrame() {
         r.bossAttacked = true;
     }
     WatchSparks();
+    if (SpiralVolleyCounter != 0 || AnyActive(SpiralShots)) r.spiralVolleyStarted = true;
 }
 
 bool gHeld[256];

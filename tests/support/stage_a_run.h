@@ -21,6 +21,7 @@ struct StageARunReport {
     float scrollAtChange = 0.0f;
     int sparksSeen = 0;         // frames with sparks inside the field
     int sparksPastTheLine = 0;  // sparks that moved on below the vanish line without being freed
+    bool spiralVolleyStarted = false;
     std::string unparkedAtChange;
     std::uint64_t hashAtChange = 0;
 };
