@@ -1,16 +1,18 @@
 // Starts the real program's window and data, then jumps straight to a scene given on the command
 // line and runs the loop as the program does, so that a screenshot can show scenes the title does
 // not reach by itself.
-// Usage: scene_driver <scene number> [timeline value]
+// Usage: scene_driver <scene number> [timeline value] [J]
 //        scene_driver pacing [milliseconds of work a frame] [busy|sleep]
-// "pacing" runs the first stage; while there is none, a stand-in frame of the same shape: the frame's
-// work (busy on the processor, or asleep), the vertical-blank wait, the present.
+// Scene 2 starts as the title starts a game (with J: as its invincible start). "pacing" runs the first
+// stage as the title starts it; a stand-in frame of the same shape (the frame's work, busy on the
+// processor or asleep, the vertical-blank wait, the present) serves where there is no stage.
 #include <cstdlib>
 #include <cstring>
 
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/game_state.h"
+#include "game/core/resets.h"
 #include "game/core/scenes.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -72,6 +74,21 @@ int main(int argc, char** argv) {
     elSystem::State.mainWindow = window;
     ShowWindow(window, SW_SHOWNORMAL);
     LoadAllAssets();
+    if (scene == kSceneStageA) {
+        // The title's first frame and its game start.
+        BackgroundOff = 0;
+        MouseShip = 0;
+        ShipVisible = 1;
+        BlendEffects = 1;
+        WeaponType = 1;
+        InitNewGame();
+        ResetGameStateA();
+        ResetGameStateB();
+        Invincible = argc > 3 && std::strcmp(argv[3], "J") == 0 ? 1 : 0;
+        Difficulty = 1;
+        ScoringMode[0] = 1;
+        ScoringMode[1] = 0;
+    }
     SceneNumber = scene;
     PreviousScene = 0;
     elSystem::ResetFrameClock();
