@@ -49,7 +49,7 @@ bool RunSceneStep() {
 }  // namespace
 
 // Scene numbers without a function run nothing; the loop still pumps messages for them.
-constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, nullptr,       nullptr,
+constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, nullptr,       RunStageB,
                                                        nullptr, nullptr,       nullptr,       nullptr,
                                                        nullptr, nullptr,       RunEndingScene};
 
