@@ -43,6 +43,21 @@ TEST_F(StageBDriverTest, BossPhaseOpensAbove150AndTheLimitActsAt11000) {
     EXPECT_EQ(BossB.health, 0.0f);
 }
 
+TEST_F(StageBDriverTest, AtTheLimitTheClearRunsTwiceAFrameAndEndsIn3Point5Seconds) {
+    SettleBoss(500.0f);
+    StageScroll = 11000.0f - 18.0f * kFrame;
+    int frames = 0;
+    float last = 0.0f;
+    while (SceneNumber == kSceneStageB && frames < 1000) {
+        last = StageScroll;
+        RunStageB();
+        ++frames;
+    }
+    EXPECT_NEAR(frames, 210, 2);
+    EXPECT_LT(last, 11100.0f);
+    EXPECT_EQ(SceneNumber, kSceneStageC);
+}
+
 TEST_F(StageBDriverTest, PreludeWindowsExcludeTheirBoundsPowerWindowsIncludeThem) {
     FrameAt(80.0f);
     EXPECT_EQ(SmallEnemies[5].active, 0);
