@@ -210,6 +210,35 @@ TEST_F(StageBDriverTest, AFrozenFrameDrawsNothingAndTheStageStartsNoMusic) {
     EXPECT_TRUE(headless::MciCommands().empty());
 }
 
+TEST_F(StageBDriverTest, IdleSetsStayFreeAndUnseenThroughAWholeDifficulty3Cycle) {
+    Difficulty = 3;
+    SettleBoss(500.0f);
+    StageScroll = 2000.0f;
+    Invincible = 1;
+    int armed = 0;
+    const auto count = [&armed](const auto& records) {
+        for (const auto& r : records) armed += r.active != 0 || r.y != kParkedY;
+    };
+    for (int frame = 0; frame < 3710; ++frame) {
+        BossB.health = 500.0f;
+        RunStageB();
+        count(BossBRain03);
+        count(BossBRain04);
+        count(BossBExtraRing01);
+        for (const auto* set : {&BossBExtraFan01, &BossBExtraFan02, &BossBExtraFan03, &BossBExtraFan04,
+                                &BossBExtraFan05}) {
+            count(*set);
+        }
+        for (const EnemyDrop* set : {BossBExtraPods01, BossBExtraPods02, BossBExtraPods03, BossBExtraPods04,
+                                     BossBExtraPods05, BossBExtraPods06, BossBExtraPods07}) {
+            armed += set[0].active != 0 || set[0].y != kParkedY;
+        }
+    }
+    EXPECT_EQ(armed, 0);
+    EXPECT_EQ(BossBAttackTimer, 0);  // the cycle went round
+    Invincible = 0;
+}
+
 TEST_F(StageBDriverTest, TheTablesKeepTheirRows) {
     EXPECT_EQ(StageBAttackRows().size(), 18u);
     EXPECT_EQ(StageBDifficulty3Rows().size(), 11u);
