@@ -338,7 +338,11 @@ constexpr MoveDraw kCarrierPools[] = {
 
 // Small-enemy bullets: the aimed shot's look of slots 0 to 8, and the slots whose spreads fly with theirs.
 constexpr int kShotLooks[] = {0, 1, 1, 0, 0, 0, 0, 1, 1};
-constexpr SlotStyle kSpreadSlots[] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {7, 0}, {8, 0}};
+struct SlotLook {
+    int slot;
+    int look;
+};
+constexpr SlotLook kSpreadSlots[] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {7, 0}, {8, 0}};
 
 void MoveAndDraw(std::span<const MoveDraw> pools) {
     for (const MoveDraw& pool : pools) {
@@ -358,9 +362,9 @@ void RunPools() {
         MoveSmallEnemyShot(slot);
         DrawSmallEnemyShot(slot, kShotLooks[slot]);
     }
-    for (const SlotStyle& s : kSpreadSlots) {
-        MoveSmallEnemySpread(s.pattern);
-        DrawSmallEnemySpread(s.pattern, s.look);
+    for (const SlotLook& s : kSpreadSlots) {
+        MoveSmallEnemySpread(s.slot);
+        DrawSmallEnemySpread(s.slot, s.look);
     }
     MoveAndDraw(kOrdinaryPools);
     if (ScoringMode[0] != 1) RunAll(kDiverPelletSecondRun);
