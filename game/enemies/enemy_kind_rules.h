@@ -8,9 +8,7 @@
 
 #include <cstddef>
 
-#include "engine/elSystem.h"
 #include "game/core/draw_position.h"
-#include "game/core/game_state.h"
 #include "game/core/records.h"
 #include "game/enemies/enemy_looks.h"
 

@@ -187,11 +187,12 @@ void FillSquadronPools() {
     }
 }
 
-void Frame(int frame) {
+void Frame(int frame, bool everySquadron) {
     elDraw::ClearBackBuffer();
     DrawPlayerShots();
     Schedule(frame);
     MoveAndDrawWave();
+    if (everySquadron) MoveAndDrawSquadrons();
     DrawPlayerShip();
     DrawPlayerSpecial();
     elDraw::Present();

@@ -28,7 +28,8 @@ void MoveAndDrawWave();
 void MoveAndDrawSquadrons();
 // Every squadron bullet pool record armed and flying over the field.
 void FillSquadronPools();
-// One whole frame: draws, the wave, the present, then ship, burst and collision pass.
-void Frame(int frame);
+// One whole frame: draws, the wave (and, when asked, every other squadron kind and pool), the present,
+// then ship, burst and collision pass.
+void Frame(int frame, bool everySquadron = false);
 
 }  // namespace wave
