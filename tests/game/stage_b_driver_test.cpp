@@ -225,8 +225,8 @@ TEST_F(StageBDriverTest, IdleSetsStayFreeAndUnseenThroughAWholeDifficulty3Cycle)
         count(BossBRain03);
         count(BossBRain04);
         count(BossBExtraRing01);
-        for (const auto* set : {&BossBExtraFan01, &BossBExtraFan02, &BossBExtraFan03, &BossBExtraFan04,
-                                &BossBExtraFan05}) {
+        for (const auto* set :
+             {&BossBExtraFan01, &BossBExtraFan02, &BossBExtraFan03, &BossBExtraFan04, &BossBExtraFan05}) {
             count(*set);
         }
         for (const EnemyDrop* set : {BossBExtraPods01, BossBExtraPods02, BossBExtraPods03, BossBExtraPods04,
