@@ -60,7 +60,7 @@ check "$calm < 0.01" "the unharmed boss flares (hot share $calm)"
 
 shoot bursts 500 200
 bursts=$(share bursts "$hot")
-check "$bursts > 0.015 && $bursts > 4 * $calm" "no damage bursts (hot share $bursts against $calm)"
+check "$bursts > 0.008 && $bursts > 2 * $calm" "no damage bursts (hot share $bursts against $calm)"
 
 shoot flames 80 200
 flames=$(share flames "$orange")
