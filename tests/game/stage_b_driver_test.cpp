@@ -70,6 +70,19 @@ TEST_F(StageBDriverTest, PreludeWindowsExcludeTheirBoundsPowerWindowsIncludeThem
     EXPECT_EQ(PowerItem.active, 1);
 }
 
+TEST_F(StageBDriverTest, SlotsNineAndTenFireShotsThatStageBNeverMoves) {
+    FrameAt(125.0f);
+    ASSERT_EQ(SmallEnemyShots[9].active, 1);
+    ASSERT_EQ(SmallEnemySpreads[9 * 5].active, 1);
+    const float x = SmallEnemyShots[9].x;
+    const float y = SmallEnemyShots[9].y;
+    StageScroll = 300.0f;
+    for (int i = 0; i < 10; ++i) RunStageB();
+    EXPECT_EQ(SmallEnemyShots[9].x, x);
+    EXPECT_EQ(SmallEnemyShots[9].y, y);
+    EXPECT_EQ(SmallEnemyShots[9].active, 1);
+}
+
 TEST_F(StageBDriverTest, NoAttackUntilHealthIsBelow980) {
     SettleBoss(980.0f);
     StageScroll = 2000.0f;
