@@ -1,14 +1,23 @@
 // Starts the real program's window and data, then jumps straight to a scene given on the command
 // line and runs the loop as the program does, so that a screenshot can show scenes the title does
-// not reach by itself. Usage: scene_driver <scene number> [timeline value]
-// Stage B (scene 3) jumps before its first frame, as a game from the title would reach it:
-//   scene_driver 3 <stage clock> [boss clock] [boss health] [attack count]
+// not reach by itself.
+// Usage: scene_driver <scene number> [timeline value] [J]
+//        scene_driver 3 <stage clock> [boss clock] [boss health] [attack count]
+//        scene_driver pacing [milliseconds of work a frame] [busy|sleep]
+// Scene 2 starts as the title starts a game (with J: as its invincible start). Stage B (scene 3) jumps
+// before its first frame, as a game from the title would reach it. "pacing" runs the first stage as the
+// title starts it; a stand-in frame of the same shape (the frame's work, busy on the processor or asleep,
+// the vertical-blank wait, the present) serves where there is no stage.
 #include <cstdlib>
+#include <cstring>
 
+#include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/game_state.h"
+#include "game/core/resets.h"
 #include "game/core/scenes.h"
 #include "game/stage_b/stage_b_entities.h"
+#include "platform/system.h"
 #include "platform/window.h"
 
 namespace {
@@ -31,10 +40,48 @@ void JumpIntoStageB(int argc, char** argv) {
     if (argc > 5) BossBAttackTimer = std::atoi(argv[5]);
 }
 
+struct PacingWork {
+    long long ticks;
+    bool busy;
+};
+constinit PacingWork gPacing = {};
+
+long long Ticks() {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+void PacingScene() {
+    const long long start = Ticks();
+    elDraw::ClearBackBuffer();
+    if (gPacing.busy) {
+        volatile unsigned spin = 0;
+        while (Ticks() - start < gPacing.ticks) spin = spin * 1103515245u + 12345u;
+    } else {
+        LARGE_INTEGER frequency{};
+        QueryPerformanceFrequency(&frequency);
+        Sleep(static_cast<DWORD>(gPacing.ticks * 1000 / frequency.QuadPart));
+    }
+    elDraw::SetWaitVBlank(1);
+    elDraw::Present();
+}
+
+void SetUpPacing(int argc, char** argv) {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    const double workMs = argc > 2 ? std::atof(argv[2]) : 3.0;
+    gPacing.ticks = static_cast<long long>(workMs * static_cast<double>(frequency.QuadPart) / 1000.0);
+    gPacing.busy = !(argc > 3 && std::strcmp(argv[3], "sleep") == 0);
+    if (SceneTable[kSceneStageA] == nullptr) SceneTable[kSceneStageA] = PacingScene;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int scene = argc > 1 ? std::atoi(argv[1]) : kSceneTitle;
+    const bool pacing = argc > 1 && std::strcmp(argv[1], "pacing") == 0;
+    const int scene = pacing ? kSceneStageA : argc > 1 ? std::atoi(argv[1]) : kSceneTitle;
+    if (pacing) SetUpPacing(argc, argv);
     elSystem::InitState();
     WNDCLASSA wc{};
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
@@ -48,13 +95,28 @@ int main(int argc, char** argv) {
     elSystem::State.mainWindow = window;
     ShowWindow(window, SW_SHOWNORMAL);
     LoadAllAssets();
+    if (scene == kSceneStageA) {
+        // The title's first frame and its game start.
+        BackgroundOff = 0;
+        MouseShip = 0;
+        ShipVisible = 1;
+        BlendEffects = 1;
+        WeaponType = 1;
+        InitNewGame();
+        ResetGameStateA();
+        ResetGameStateB();
+        Invincible = argc > 3 && std::strcmp(argv[3], "J") == 0 ? 1 : 0;
+        Difficulty = 1;
+        ScoringMode[0] = 1;
+        ScoringMode[1] = 0;
+    }
     SceneNumber = scene;
     if (scene == kSceneStageB) JumpIntoStageB(argc, argv);
     PreviousScene = 0;
     elSystem::ResetFrameClock();
     int exitCode = 0;
     while (RunLoopPass(&exitCode)) {
-        if (argc > 2 && scene != kSceneStageB && StageFrameCounter >= 1) {
+        if (!pacing && argc > 2 && scene != kSceneStageB && StageFrameCounter >= 1) {
             // Jump along the scene's own clock once its first frame has run.
             static bool jumped = false;
             if (!jumped) StageScroll = static_cast<float>(std::atof(argv[2]));

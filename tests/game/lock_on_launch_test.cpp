@@ -5,6 +5,7 @@
 #include "game/core/stage_driver.h"
 #include "game/enemies/enemy_pools.h"
 #include "game/enemies/lock_sets.h"
+#include "game/stage_a/stage_a.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_c/stage_c_entities.h"
 #include "stage_b_fixture.h"
@@ -257,6 +258,22 @@ TEST_F(LockLaunchTest, TheAutomaticBlockRunsOnlyBehindItsTrigger) {
     EXPECT_EQ(BossAPartMarkers1[0].locked, 1);
     // The part locks stand before launchers 03 to 19, so boss A's missiles leave in the same frame.
     EXPECT_EQ(HomingMissiles07[0].active, 1);
+    AutoFireTrigger = 0;
+}
+
+TEST_F(LockLaunchTest, StageAFramesRunTheBlockBehindTheTrigger) {
+    SceneNumber = kSceneStageA;
+    SceneFirstFrame = 1;
+    PlayerPosition = {300.0f, 400.0f};
+    LockMarkers07[1] = {300, 200, 1, 0};
+    AutoFireTrigger = 0;
+    RunStageA();
+    EXPECT_EQ(HomingMissiles05[1].active, 0);
+    AutoFireTrigger = 1;
+    SceneFirstFrame = 0;
+    RunStageA();
+    EXPECT_EQ(HomingMissiles05[1].active, 1);
+    EXPECT_EQ(HomingMissiles05[1].speed, 600.0f);
     AutoFireTrigger = 0;
 }
 
