@@ -50,7 +50,7 @@ bool RunSceneStep() {
 }  // namespace
 
 // Scene numbers without a function run nothing; the loop still pumps messages for them.
-constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, RunStageA,     nullptr,
+constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, RunStageA,     RunStageB,
                                                        nullptr, nullptr,       nullptr,       nullptr,
                                                        nullptr, nullptr,       RunEndingScene};
 

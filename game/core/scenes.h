@@ -28,4 +28,5 @@ void LoadAllAssets();
 
 // Scene functions.
 void RunTitleScene();
+void RunStageB();
 void RunEndingScene();

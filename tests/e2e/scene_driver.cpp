@@ -2,10 +2,12 @@
 // line and runs the loop as the program does, so that a screenshot can show scenes the title does
 // not reach by itself.
 // Usage: scene_driver <scene number> [timeline value] [J]
+//        scene_driver 3 <stage clock> [boss clock] [boss health] [attack count]
 //        scene_driver pacing [milliseconds of work a frame] [busy|sleep]
-// Scene 2 starts as the title starts a game (with J: as its invincible start). "pacing" runs the first
-// stage, invincible, with the given extra work (busy on the processor, or asleep) before each frame; a
-// stand-in frame (the work, the vertical-blank wait, the present) serves where there is no stage.
+// Scene 2 starts as the title starts a game (with J: as its invincible start). Stage B (scene 3) jumps
+// before its first frame, as a game from the title would reach it. "pacing" runs the first stage,
+// invincible, with the given extra work (busy on the processor, or asleep) before each frame; a stand-in
+// frame (the work, the vertical-blank wait, the present) serves where there is no stage.
 #include <cstdlib>
 #include <cstring>
 
@@ -14,10 +16,29 @@
 #include "game/core/game_state.h"
 #include "game/core/resets.h"
 #include "game/core/scenes.h"
+#include "game/stage_b/stage_b_entities.h"
 #include "platform/system.h"
 #include "platform/window.h"
 
 namespace {
+
+// The title's game settings (its invincible start, so that no continue prompt stops the stage), then the
+// stage and boss clocks, the boss's health and its attack count where given.
+void JumpIntoStageB(int argc, char** argv) {
+    BackgroundOff = 0;
+    MouseShip = 0;
+    ShipVisible = 1;
+    BlendEffects = 1;
+    Invincible = 1;
+    Difficulty = 1;
+    ScoringMode[0] = 1;
+    ScoringMode[1] = 0;
+    WeaponType = 1;
+    if (argc > 2) StageScroll = static_cast<float>(std::atof(argv[2]));
+    if (argc > 3) BossB.clock = static_cast<float>(std::atof(argv[3]));
+    if (argc > 4) BossB.health = static_cast<float>(std::atof(argv[4]));
+    if (argc > 5) BossBAttackTimer = std::atoi(argv[5]);
+}
 
 struct PacingWork {
     long long ticks;
@@ -98,11 +119,12 @@ int main(int argc, char** argv) {
         ScoringMode[1] = 0;
     }
     SceneNumber = scene;
+    if (scene == kSceneStageB) JumpIntoStageB(argc, argv);
     PreviousScene = 0;
     elSystem::ResetFrameClock();
     int exitCode = 0;
     while (RunLoopPass(&exitCode)) {
-        if (!pacing && argc > 2 && StageFrameCounter >= 1) {
+        if (!pacing && argc > 2 && scene != kSceneStageB && StageFrameCounter >= 1) {
             // Jump along the scene's own clock once its first frame has run.
             static bool jumped = false;
             if (!jumped) StageScroll = static_cast<float>(std::atof(argv[2]));
