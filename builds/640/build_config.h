@@ -62,4 +62,8 @@ inline constexpr float kMoverRight = 640.0f;
 inline constexpr float kMoverBottom = 480.0f;
 inline constexpr float kMoverNarrowRight = 540.0f;
 inline constexpr float kFieldShiftX = 80.0f;
+// Boss B: the x of every place on its path and of its warning picture, and the warning picture's start
+// at the bottom edge.
+inline constexpr float kBossBPathX = 70.0f;
+inline constexpr float kBossBWarningStartY = 480.0f;
 }  // namespace build

@@ -62,4 +62,8 @@ inline constexpr float kMoverRight = 800.0f;
 inline constexpr float kMoverBottom = 600.0f;
 inline constexpr float kMoverNarrowRight = 620.0f;
 inline constexpr float kFieldShiftX = 0.0f;
+// Boss B: the x of every place on its path and of its warning picture, and the warning picture's start
+// at the bottom edge.
+inline constexpr float kBossBPathX = 150.0f;
+inline constexpr float kBossBWarningStartY = 600.0f;
 }  // namespace build

@@ -40,11 +40,13 @@ HRESULT ClearBackBuffer() {
     return State.lastResult;
 }
 
+// The rectangle is clipped to ClipWindow only; one that then still runs past its picture goes to the
+// surface as it is, and the surface's blit refuses it (DDERR_INVALIDRECT), so nothing is drawn.
 HRESULT BlitSlot(long long x, long long y, int slot, long long sl, long long st, long long sr, long long sb,
                  bool keyed) {
     LPDIRECTDRAWSURFACE source = SlotSurface(slot);
     if (State.backBuffer == nullptr || source == nullptr) return 0;
-    SourceRect r = InsidePicture(slot, x, y, sl, st, sr, sb);
+    SourceRect r{x, y, sl, st, sr, sb};
     const ClipRectangle clip = EffectiveClip();
     if (r.x + (r.sr - r.sl) > clip.right) r.sr = clip.right + r.sl - r.x;
     if (r.y + (r.sb - r.st) > clip.bottom) r.sb = clip.bottom + r.st - r.y;
@@ -58,6 +60,12 @@ HRESULT BlitSlot(long long x, long long y, int slot, long long sl, long long st,
     }
     // Empty or inverted after clipping: nothing to draw.
     if (r.sr <= r.sl || r.sb <= r.st) return State.lastResult;
+    constexpr long long kLongMin = INT32_MIN, kLongMax = INT32_MAX;
+    if (r.sl < kLongMin || r.st < kLongMin || r.sr > kLongMax || r.sb > kLongMax) {
+        // Too far out to name to the surface at all, and so certainly past the picture.
+        State.lastResult = DDERR_INVALIDRECT;
+        return State.lastResult;
+    }
     RECT rect{static_cast<LONG>(r.sl), static_cast<LONG>(r.st), static_cast<LONG>(r.sr),
               static_cast<LONG>(r.sb)};
     const DWORD flags = keyed ? DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT : DDBLTFAST_WAIT;

@@ -69,7 +69,9 @@ void DrawPicture(double seconds) {
     const double y = State.mapPictureY + KeySpeed(elSystem::State.mapViewKey) * seconds;
     State.mapPictureY = std::clamp(y, 0.0, lowest);
     const int top = DrawInt(static_cast<float>(State.mapPictureY));
-    Draw(clip.left, clip.top, State.mapPictureSlot, 0, top, width, top + height);
+    // A picture shorter than the field is drawn to its own bottom: a cell past the picture draws nothing.
+    const int rows = std::min(height, DrawObject[State.mapPictureSlot].height - top);
+    Draw(clip.left, clip.top, State.mapPictureSlot, 0, top, width, top + rows);
 }
 
 }  // namespace

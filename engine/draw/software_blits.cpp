@@ -131,10 +131,13 @@ int DrawRotated(int dl, int dt, int dr, int db, int angle, int slot, int sl, int
     if (source == nullptr) return 0;
     // Callers pass headings turned by a quarter, which can leave one full turn.
     angle = ((angle % kFullTurn) + kFullTurn) % kFullTurn;
+    // The margins come from the rectangle as given; only the part of it inside the picture is read.
     const DrawObjectRecord& o = DrawObject[slot];
-    const long long left = std::max(sl, 0), top = std::max(st, 0);
-    const long long sw = std::min<long long>(sr, o.width) - left;
-    const long long sh = std::min<long long>(sb, o.height) - top;
+    const long long sw = static_cast<long long>(sr) - sl, sh = static_cast<long long>(sb) - st;
+    const long long sxMin = std::max(0LL, -static_cast<long long>(sl));
+    const long long syMin = std::max(0LL, -static_cast<long long>(st));
+    const long long sxEnd = std::min(sw, static_cast<long long>(o.width) - sl);
+    const long long syEnd = std::min(sh, static_cast<long long>(o.height) - st);
     const long long W = static_cast<long long>(dr) - dl, H = static_cast<long long>(db) - dt;
     const long long mx = (W - sw) >> 1, my = (H - sh) >> 1;
     const ClipRectangle clip = EffectiveClip();
@@ -143,7 +146,7 @@ int DrawRotated(int dl, int dt, int dr, int db, int angle, int slot, int sl, int
     const long long xmin = dl < clip.left ? clip.left - static_cast<long long>(dl) : 0;
     const long long ymin = dt < clip.top ? clip.top - static_cast<long long>(dt) : 0;
     if (xmax < xmin || ymax < ymin) return 1;
-    if (sw <= 0 || sh <= 0) return 1;
+    if (sxEnd <= sxMin || syEnd <= syMin) return 1;
     // Only the visible part of the box is visited; the result is the same as walking all of it.
     const long long x0 = std::max(xmin, 0LL), x1 = std::min(xmax, W);
     const long long y0 = std::max(ymin, 0LL), y1 = std::min(ymax, H);
@@ -161,8 +164,8 @@ int DrawRotated(int dl, int dt, int dr, int db, int angle, int slot, int sl, int
         for (long long x = x0; x < x1; ++x, u += cs, v += sn) {
             const long long sx = u / kSineScale - mx;
             const long long sy = v / kSineScale - my;
-            if (sx < 0 || sx >= sw || sy < 0 || sy >= sh) continue;
-            const std::uint16_t p = lock.SourceRow(top + sy)[left + sx];
+            if (sx < sxMin || sx >= sxEnd || sy < syMin || sy >= syEnd) continue;
+            const std::uint16_t p = lock.SourceRow(st + sy)[sl + sx];
             if (p != 0) to[dl + x] = p;
         }
     }

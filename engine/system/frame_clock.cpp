@@ -1,5 +1,6 @@
 #include "engine/elSystem.h"
 #include "platform/system.h"
+#include "platform/window.h"
 
 namespace elSystem {
 
@@ -9,6 +10,8 @@ namespace {
 
 constexpr UINT kFinestMillisecondPeriod = 9;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
+// A frame seen less than this share of a period after a beat is taken as that beat's frame.
+constexpr std::int64_t kBeatShare = 4;
 
 std::int64_t ReadMillisecondSource() {
     return Clock.millisecondSource ? static_cast<std::int64_t>(timeGetTime())
@@ -22,6 +25,13 @@ std::int64_t ReadTickSource() {
         return now.QuadPart;
     }
     return ReadMillisecondSource();
+}
+
+// The loop that polls the gate sleeps in its empty peeks until the next frame is due (or a message
+// comes) instead of polling again and again; frames are still found due only here.
+void WakeForNextFrame() {
+    if (Clock.performanceCounter && Clock.frameWait && Clock.ticksPerFrame > 0)
+        SetPeekWaitDeadline(Clock.lastDueTick + Clock.ticksPerFrame);
 }
 
 }  // namespace
@@ -55,10 +65,33 @@ int FrameDue() {
     const std::int64_t diff = now - Clock.lastDueTick;
     if (diff < 0) {
         Clock.lastDueTick = now;
+        WakeForNextFrame();
         return 0;
     }
-    if (Clock.frameWait && diff < Clock.ticksPerFrame) return 0;
-    Clock.lastDueTick = now;
+    if (Clock.frameWait && diff < Clock.ticksPerFrame) {
+        WakeForNextFrame();
+        return 0;
+    }
+    // Frames keep a beat of the tick source, one period apart: a frame seen a little late is due at
+    // its beat, and the next one a period after that, not a period after it was seen. The display's
+    // vertical blank beats on the same clock, so a frame that starts just after a beat has most of a
+    // period to reach the next blank; were each frame's small lateness carried on instead, the frames
+    // would drift against the blanks until one missed its blank and waited a whole period. A frame
+    // seen a quarter period late or more starts the count again: from the beat of the clock just
+    // passed when that is less than a quarter period ago, else from now. Either way two due frames are
+    // never closer than three quarters of a period: a loop that fell behind does not run frames back
+    // to back to catch up.
+    const std::int64_t period = Clock.ticksPerFrame;
+    const std::int64_t nearBeat = period / kBeatShare;
+    if (!Clock.frameWait || period <= 0) {
+        Clock.lastDueTick = now;
+    } else if (diff - period < nearBeat) {
+        Clock.lastDueTick += period;
+    } else {
+        const std::int64_t sinceBeat = ((now % period) + period) % period;
+        Clock.lastDueTick = sinceBeat < nearBeat ? now - sinceBeat : now;
+    }
+    WakeForNextFrame();
     // Both ends of the frame time come from the same millisecond clock.
     const DWORD nowMs = timeGetTime();
     FrameTime = static_cast<float>(static_cast<std::uint32_t>(nowMs - Clock.lastDueMillisecond)) / 1000.0f;

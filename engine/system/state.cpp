@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstdlib>
 
 #include "engine/elDraw.h"
@@ -67,6 +68,8 @@ int CheckSingleInstance(const char* title) {
     State.mutex = CreateMutexA(nullptr, TRUE, State.mutexName);
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         SetForegroundWindow(FindWindowA("DEFAULT", title));
+        // Whoever started this copy learns why it ends at once.
+        std::fprintf(stderr, "%s is already running; its window has been brought to the front.\n", title);
         return 0;
     }
     return 1;

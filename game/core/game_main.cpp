@@ -3,6 +3,7 @@
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/scenes.h"
+#include "game/stage_a/stage_a.h"
 #include "platform/entry.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -49,7 +50,7 @@ bool RunSceneStep() {
 }  // namespace
 
 // Scene numbers without a function run nothing; the loop still pumps messages for them.
-constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, nullptr,       nullptr,
+constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, RunStageA,     RunStageB,
                                                        nullptr, RunStageC,     nullptr,       nullptr,
                                                        nullptr, nullptr,       RunEndingScene};
 

@@ -9,6 +9,7 @@
 #include "game/core/scoring.h"
 #include "game/enemies/enemy_hits.h"
 #include "game/enemies/enemy_pools.h"
+#include "game/enemies/lock_sets.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_a/stage_a_hits.h"
 #include "game/stage_b/boss_b_hit.h"
@@ -32,6 +33,12 @@ constexpr float kClockRate = 260.0f;
 constexpr float kRampDone = 300.0f;
 constexpr int kHitPoints = 300;
 constexpr float kBossDamageRate = 150.0f;
+// Launch: from the ship + (20 or 15, 10), at 600 px/s; launchers 01 and 02 fly at 700 with weapon type 2.
+constexpr float kLaunchLeadX = 20.0f;
+constexpr float kLaunchX = 15.0f;
+constexpr float kLaunchY = 10.0f;
+constexpr float kLaunchSpeed = 600.0f;
+constexpr float kQuickLaunchSpeed = 700.0f;
 
 enum class Ramp { kNone, kShort, kLong };
 
@@ -161,4 +168,113 @@ void MoveHomingMissiles13() {
 void MoveHomingMissiles14() {
     Move({HomingMissiles14, BigEnemy3PartMarkers2, Ramp::kNone, true, nullptr, FlashBigEnemy3, &BigEnemy3,
           false});
+}
+
+namespace {
+
+// A launcher arms missile k of its pool at marker k of its set, while the marker is locked inside the
+// window and the missile is free.
+struct Launcher {
+    HomingSalvo* missiles;
+    const LockRecord* markers;
+    float offsetX;
+    bool quickOnType2;
+};
+
+void Launch(const Launcher& l) {
+    for (int k = 0; k < kHomingMissileCount; ++k) {
+        const LockRecord& marker = l.markers[k];
+        HomingSalvo& m = l.missiles[k];
+        if (!(marker.y > 0 && marker.y < kWindowBottom && marker.x > 0 && marker.x < kWindowRight)) continue;
+        if (m.active != 0 || marker.locked == 0) continue;
+        m.active = 1;
+        m.x = PlayerPosition.x + l.offsetX;
+        m.y = PlayerPosition.y + kLaunchY;
+        m.timer = 0.0f;
+        m.dx = static_cast<float>(marker.x) + kAimOffset - m.x;
+        m.dy = static_cast<float>(marker.y) + kAimOffset - m.y;
+        m.speed = l.quickOnType2 && WeaponType == 2 ? kQuickLaunchSpeed : kLaunchSpeed;
+    }
+}
+
+constexpr int kBossBGroup = kBossBLockMarkerCount / 2;
+
+// Pools 01 and 02 fly at lock sets 1 and 2; 03, 04 and 15 to 19 at the part groups of big enemies 2, 4, 5
+// and 6 in order; the others at the markers their movers steer to.
+const Launcher kLaunchers[] = {
+    {HomingMissiles01, LockMarkers01, kLaunchLeadX, true},
+    {HomingMissiles02, LockMarkers02, kLaunchLeadX, true},
+    {HomingMissiles03, BigEnemy2PartMarkers1, kLaunchX, false},
+    {HomingMissiles04, BigEnemy2PartMarkers2, kLaunchX, false},
+    {HomingMissiles05, LockMarkers07, kLaunchX, false},
+    {HomingMissiles06, LockMarkers08, kLaunchX, false},
+    {HomingMissiles07, BossAPartMarkers1, kLaunchX, false},
+    {HomingMissiles08, BossAPartMarkers2, kLaunchX, false},
+    {HomingMissiles10, BossCPartMarkers1, kLaunchX, false},
+    {HomingMissiles11, BossCPartMarkers2, kLaunchX, false},
+    {HomingMissiles12, BossBLockMarkers, kLaunchX, false},
+    {HomingMissiles13, BossBLockMarkers + kBossBGroup, kLaunchX, false},
+    {HomingMissiles14, BigEnemy3PartMarkers2, kLaunchX, false},
+    {HomingMissiles15, BigEnemy4PartMarkers1, kLaunchX, false},
+    {HomingMissiles16, BigEnemy4PartMarkers2, kLaunchX, false},
+    {HomingMissiles17, BigEnemy5PartMarkers1, kLaunchX, false},
+    {HomingMissiles18, BigEnemy5PartMarkers2, kLaunchX, false},
+    {HomingMissiles19, BigEnemy6PartMarkers1, kLaunchX, false},
+};
+
+}  // namespace
+
+void LaunchHomingMissiles01() {
+    Launch(kLaunchers[0]);
+}
+void LaunchHomingMissiles02() {
+    Launch(kLaunchers[1]);
+}
+void LaunchHomingMissiles03() {
+    Launch(kLaunchers[2]);
+}
+void LaunchHomingMissiles04() {
+    Launch(kLaunchers[3]);
+}
+void LaunchHomingMissiles05() {
+    Launch(kLaunchers[4]);
+}
+void LaunchHomingMissiles06() {
+    Launch(kLaunchers[5]);
+}
+void LaunchHomingMissiles07() {
+    Launch(kLaunchers[6]);
+}
+void LaunchHomingMissiles08() {
+    Launch(kLaunchers[7]);
+}
+void LaunchHomingMissiles10() {
+    Launch(kLaunchers[8]);
+}
+void LaunchHomingMissiles11() {
+    Launch(kLaunchers[9]);
+}
+void LaunchHomingMissiles12() {
+    Launch(kLaunchers[10]);
+}
+void LaunchHomingMissiles13() {
+    Launch(kLaunchers[11]);
+}
+void LaunchHomingMissiles14() {
+    Launch(kLaunchers[12]);
+}
+void LaunchHomingMissiles15() {
+    Launch(kLaunchers[13]);
+}
+void LaunchHomingMissiles16() {
+    Launch(kLaunchers[14]);
+}
+void LaunchHomingMissiles17() {
+    Launch(kLaunchers[15]);
+}
+void LaunchHomingMissiles18() {
+    Launch(kLaunchers[16]);
+}
+void LaunchHomingMissiles19() {
+    Launch(kLaunchers[17]);
 }

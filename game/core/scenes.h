@@ -28,5 +28,6 @@ void LoadAllAssets();
 
 // Scene functions.
 void RunTitleScene();
+void RunStageB();
 void RunStageC();
 void RunEndingScene();

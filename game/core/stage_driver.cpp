@@ -8,6 +8,7 @@
 #include "game/core/burst_volley.h"
 #include "game/core/collision_pass.h"
 #include "game/core/game_state.h"
+#include "game/core/homing_missiles.h"
 #include "game/core/homing_salvos.h"
 #include "game/core/hud.h"
 #include "game/core/lock_on.h"
@@ -44,6 +45,25 @@ void RunBossPhase(const StageDriver& stage) {
 void RunAutoFire() {
     if (WeaponType == 1) AutoFireShots1();
     if (WeaponType == 2) AutoFireShots2();
+    LaunchHomingMissiles01();
+    LaunchHomingMissiles02();
+    DetectBossPartLocks();
+    LaunchHomingMissiles03();
+    LaunchHomingMissiles04();
+    LaunchHomingMissiles05();
+    LaunchHomingMissiles06();
+    LaunchHomingMissiles07();
+    LaunchHomingMissiles08();
+    LaunchHomingMissiles10();
+    LaunchHomingMissiles11();
+    LaunchHomingMissiles12();
+    LaunchHomingMissiles13();
+    LaunchHomingMissiles14();
+    LaunchHomingMissiles15();
+    LaunchHomingMissiles16();
+    LaunchHomingMissiles17();
+    LaunchHomingMissiles18();
+    LaunchHomingMissiles19();
 }
 
 void RunAfterPresent(const StageDriver& stage) {

@@ -2,6 +2,7 @@
 #include "game/core/game_state.h"
 #include "game/core/resets.h"
 #include "game/enemies/enemy_pools.h"
+#include "game/enemies/lock_sets.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_b/stage_b_entities.h"
 #include "game/stage_c/stage_c_entities.h"
@@ -73,6 +74,7 @@ void ResetGameStateA() {
     ResetEntityArrays(PlayerEntityArrays());
     ResetEntityArrays(SparkEntityArrays());
     ResetSquadronEntities();
+    ResetEntityArrays(LockSetArrays());
     ResetStageAEntities();
     ScatterStars();
 }

@@ -14,6 +14,7 @@ EnemyRecordPhased FormationShooters4[kFormationShooterCount];
 EnemyRecordSpin Spinners1[kSpinnerCount];
 EnemyRecordSpin Spinners2[kSpinnerCount];
 EnemyRecord Divers[kDiverCount];
+int DiverFlameFrame;
 EnemyRecord Carrier1[kCarrierCount];
 EnemyRecord Carrier2[kCarrierCount];
 EnemyRecord EnemySet01[kSmallEnemySetCount];
@@ -252,6 +253,7 @@ void ParkBigEnemy(BossRecord& record, int& counter, float health) {
 
 void ResetSquadronEntities() {
     ResetEntityArrays(kKindArrays);
+    DiverFlameFrame = 0;
     ResetEntityArrays(kPoolArrays);
 }
 

@@ -52,6 +52,8 @@ extern EnemyRecordPhased FormationShooters4[kFormationShooterCount];
 extern EnemyRecordSpin Spinners1[kSpinnerCount];
 extern EnemyRecordSpin Spinners2[kSpinnerCount];
 extern EnemyRecord Divers[kDiverCount];
+// The divers' flame frame, one for the whole kind (their records have no word for it).
+extern int DiverFlameFrame;
 extern EnemyRecord Carrier1[kCarrierCount];
 extern EnemyRecord Carrier2[kCarrierCount];
 extern EnemyRecord EnemySet01[kSmallEnemySetCount];

@@ -1,6 +1,7 @@
 #include "game/stage_a/stage_a_entities.h"
 
 EnemyRecord FallingObjects[kFallingObjectCount];
+int FallingObjectFlameFrame;
 EnemyRecord DriftObjectsA[kDriftObjectCount];
 EnemyRecord DriftObjectsB[kDriftObjectCount];
 CurveFanBullet CurveShotsLeft[kCurveShotCount];
@@ -118,6 +119,7 @@ BossRecord BossWarningPicture;
 
 void ResetStageAEntities() {
     ResetEntityArrays(kObjectArrays);
+    FallingObjectFlameFrame = 0;
 }
 
 void ResetStageABoss() {

@@ -36,6 +36,8 @@ inline constexpr int kBossASpiralStreams = 6;
 
 // Stage objects, extra shot pools and boss A's volleys, spreads and spirals.
 extern EnemyRecord FallingObjects[kFallingObjectCount];
+// The falling objects' flame frame, one for the whole set (their records have no word for it).
+extern int FallingObjectFlameFrame;
 extern EnemyRecord DriftObjectsA[kDriftObjectCount];
 extern EnemyRecord DriftObjectsB[kDriftObjectCount];
 extern CurveFanBullet CurveShotsLeft[kCurveShotCount];

@@ -117,7 +117,7 @@ public:
         } else if (h_.compression == kBitfields) {
             for (int i = 0; i < 3; ++i) masks_[i] = h_.masks[i];
         }
-        if (!ReadPalette(&table)) return false;
+        if (!ReadPalette(&table, bitsOffset == 0)) return false;
         if (bitsOffset == 0) bitsOffset = table;
         if (bitsOffset > size_) return false;
         bits_ = dib_ + bitsOffset;
@@ -136,8 +136,17 @@ public:
     }
 
 private:
-    bool ReadPalette(std::size_t* offset) {
-        if (h_.bitCount > 8) return true;
+    // A picture deeper than 8 bits has no palette, but one that declares colours (biClrUsed) still
+    // carries that many entries before its bits. A file says where its bits start; a packed bitmap's
+    // bits follow that table.
+    bool ReadPalette(std::size_t* offset, bool bitsFollowTable) {
+        if (h_.bitCount > 8) {
+            if (!bitsFollowTable) return true;
+            const std::size_t entry = 4;
+            if (*offset > size_ || (size_ - *offset) / entry < h_.colorsUsed) return false;
+            *offset += static_cast<std::size_t>(h_.colorsUsed) * entry;
+            return true;
+        }
         std::uint32_t full = 1u << h_.bitCount;
         std::uint32_t count = h_.colorsUsed == 0 || h_.colorsUsed > full ? full : h_.colorsUsed;
         std::size_t entry = h_.headerSize == kCoreHeaderSize ? 3 : 4;
@@ -206,13 +215,10 @@ private:
         return true;
     }
 
-    void Put(std::int64_t x, std::int64_t fileRow, std::uint32_t index) {
-        if (x < 0 || x >= width_ || fileRow < 0 || fileRow >= height_) return;
-        Row(fileRow)[x] = Palette(index);
-    }
-
     // Run-length bits: pairs of (count, value) and escapes; rows from the bottom up. Pixels the
-    // data skips keep colour 0 of the table. The data must end with its end-of-bitmap mark.
+    // data skips keep colour 0 of the table. Every run must lie within its row and every move within
+    // the picture (a position just past the last column or row is where a row or the picture ends),
+    // and the data must end with its end-of-bitmap mark: anything else is a damaged file.
     bool DecodeRle() {
         const bool four = h_.compression == kRle4;
         const std::uint32_t background = Palette(0);
@@ -224,14 +230,16 @@ private:
             std::uint32_t value = bits_[at + 1];
             at += 2;
             if (count > 0) {
+                if (y >= height_ || x + count > width_) return false;
+                std::uint32_t* row = Row(y);
                 for (std::uint32_t i = 0; i < count; ++i, ++x) {
-                    Put(x, y, four ? ((i & 1) ? value & 0xF : value >> 4) : value);
+                    row[x] = Palette(four ? ((i & 1) ? value & 0xF : value >> 4) : value);
                 }
                 continue;
             }
             if (value == 0) {
                 x = 0;
-                ++y;
+                if (++y > height_) return false;
             } else if (value == 1) {
                 return true;
             } else if (value == 2) {
@@ -239,12 +247,15 @@ private:
                 x += bits_[at];
                 y += bits_[at + 1];
                 at += 2;
+                if (x > width_ || y > height_) return false;
             } else {
                 std::size_t bytes = four ? (value + 1) / 2 : value;
                 if (bytes > bitsSize_ - at) return false;
+                if (y >= height_ || x + value > width_) return false;
+                std::uint32_t* row = Row(y);
                 for (std::uint32_t i = 0; i < value; ++i, ++x) {
                     std::uint32_t byte = bits_[at + (four ? i / 2 : i)];
-                    Put(x, y, four ? ((i & 1) ? byte & 0xF : byte >> 4) : byte);
+                    row[x] = Palette(four ? ((i & 1) ? byte & 0xF : byte >> 4) : byte);
                 }
                 at += bytes + (bytes & 1);
             }

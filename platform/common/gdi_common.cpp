@@ -1,6 +1,7 @@
 // Device contexts over bitmaps and surfaces, bitmap loading, and the pixel calls of GDI.
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -32,6 +33,13 @@ GdiStore& G() {
 
 constinit Module gProgramModule = {};
 
+constexpr std::size_t kNoteSize = 768;
+constinit char gUnreadableNote[kNoteSize] = {};
+
+void NoteUnreadable(const char* path, const char* reason) {
+    std::snprintf(gUnreadableNote, sizeof gUnreadableNote, "%s: %s", path, reason);
+}
+
 Bitmap* LiveBitmap(HGDIOBJ object) {
     GdiStore& g = G();
     for (Bitmap& b : g.bitmaps) {
@@ -52,9 +60,13 @@ HBITMAP NewBitmap(platform_common::DecodedImage&& image) {
     return nullptr;
 }
 
+// Notes why when the file cannot be read.
 bool ReadWholeFile(const char* path, std::vector<std::uint8_t>* bytes) {
     std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return false;
+    if (file == nullptr) {
+        NoteUnreadable(path, std::strerror(errno));
+        return false;
+    }
     bool ok = std::fseek(file, 0, SEEK_END) == 0;
     long size = ok ? std::ftell(file) : -1;
     ok = ok && size >= 0 && size <= kMaxFileBytes && std::fseek(file, 0, SEEK_SET) == 0;
@@ -63,6 +75,7 @@ bool ReadWholeFile(const char* path, std::vector<std::uint8_t>* bytes) {
         ok = size == 0 || std::fread(bytes->data(), 1, bytes->size(), file) == bytes->size();
     }
     std::fclose(file);
+    if (!ok) NoteUnreadable(path, "the file cannot be read whole");
     return ok;
 }
 
@@ -173,6 +186,15 @@ void ResetGdiObjects() {
     GdiStore& g = G();
     for (Bitmap& b : g.bitmaps) b = Bitmap{};
     for (DeviceContext& dc : g.contexts) dc = DeviceContext{};
+    gUnreadableNote[0] = '\0';
+}
+
+const char* UnreadablePictureNote() {
+    return gUnreadableNote;
+}
+
+void TakeUnreadablePictureNote() {
+    gUnreadableNote[0] = '\0';
 }
 
 }  // namespace platform_common
@@ -188,9 +210,11 @@ HBITMAP LoadImageA(HINSTANCE, const char* name, UINT type, int, int, UINT flags)
     platform_common::DecodedImage image;
     if (flags & LR_LOADFROMFILE) {
         std::vector<std::uint8_t> bytes;
-        if (!ReadWholeFile(name, &bytes) ||
-            !platform_common::DecodeBmpFile(bytes.data(), bytes.size(), &image))
+        if (!ReadWholeFile(name, &bytes)) return nullptr;
+        if (!platform_common::DecodeBmpFile(bytes.data(), bytes.size(), &image)) {
+            NoteUnreadable(name, "not a BMP picture, or a damaged one");
             return nullptr;
+        }
     } else {
         ResourceBlob blob{};
         if (!FindResourceBlob(RT_BITMAP_TYPE, name, &blob)) return nullptr;
@@ -199,6 +223,7 @@ HBITMAP LoadImageA(HINSTANCE, const char* name, UINT type, int, int, UINT flags)
                        : platform_common::DecodePackedDib(blob.data, blob.size, &image);
         if (!ok) return nullptr;
     }
+    gUnreadableNote[0] = '\0';
     return NewBitmap(std::move(image));
 }
 

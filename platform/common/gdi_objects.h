@@ -59,6 +59,12 @@ void ResetDisplayObjects();
 // Bitmaps and device contexts back to none.
 void ResetGdiObjects();
 
+// The last picture file LoadImageA could not read, with the reason ("path: reason"), or "" when the
+// last picture it was asked for loaded or none failed since the note was taken. The error box of the
+// SDL backend names it on its line on stderr; taking it clears it.
+const char* UnreadablePictureNote();
+void TakeUnreadablePictureNote();
+
 }  // namespace platform_common
 
 // Implemented by each backend: what reaches the real display.

@@ -25,6 +25,14 @@ constinit int gQueueCount = 0;
 constinit bool gQuitPosted = false;
 constinit int gQuitCode = 0;
 
+// The end of the next empty peek's wait, when the program gave one.
+struct PeekDeadline {
+    bool set;
+    LONGLONG counter;
+};
+constinit PeekDeadline gPeekDeadline = {};
+constexpr int kPeekWaitMs = 1;
+
 constinit bool gKeyDown[256] = {};
 constinit bool gKeyToggled[256] = {};
 
@@ -130,6 +138,7 @@ void ResetWindowsAndQueue() {
     gQueueCount = 0;
     gQuitPosted = false;
     gQuitCode = 0;
+    gPeekDeadline = PeekDeadline{};
     ResetKeyStates();
 }
 
@@ -265,9 +274,18 @@ BOOL PeekMessageA(MSG* msg, HWND, UINT, UINT, UINT removeFlag) {
     backend::PumpEvents();
     if (TakeMessage(msg, removeFlag)) return TRUE;
     // Nothing ready: give the system a moment, so that an idle loop does not spin a core.
-    backend::WaitForEvent(1);
+    if (gPeekDeadline.set) {
+        // A wait that an event cuts short keeps its end for the next empty peek.
+        if (backend::WaitForEventUntil(gPeekDeadline.counter)) gPeekDeadline.set = false;
+    } else {
+        backend::WaitForEvent(kPeekWaitMs);
+    }
     backend::PumpEvents();
     return TakeMessage(msg, removeFlag) ? TRUE : FALSE;
+}
+
+void SetPeekWaitDeadline(LONGLONG counter) {
+    gPeekDeadline = PeekDeadline{true, counter};
 }
 
 BOOL WaitMessage() {

@@ -61,6 +61,9 @@ namespace backend {
 void PumpEvents();
 // Waits until an event may be ready or timeoutMs passes (negative: as long as it takes).
 void WaitForEvent(int timeoutMs);
+// Waits until an event may be ready or the performance counter reads `counter`, to the finest step
+// the system's timers allow. True when the wait reached its end (or it had already passed).
+bool WaitForEventUntil(LONGLONG counter);
 bool CreateNativeWindow(Window* window);
 void DestroyNativeWindow(Window* window);
 }  // namespace backend

@@ -6,8 +6,8 @@
 #include "platform/common/sequencer.h"
 #include "platform/common/window_table.h"
 #include "platform/headless.h"
-#include "platform/headless_text.h"
 #include "platform/headless_devices.h"
+#include "platform/headless_text.h"
 #include "platform/system.h"
 #include "platform/window.h"
 
@@ -50,6 +50,7 @@ struct State {
     DWORD lastError = 0;
     Handle handles[kMaxHandles] = {};
     bool inIdleHook = false;
+    LONGLONG lastPeekDeadline = -1;
 };
 
 State& S() {
@@ -109,6 +110,9 @@ void AdvanceClock(std::uint64_t microseconds) {
 }
 void SetIdleStep(std::uint64_t microseconds) {
     S().idleStepMicros = microseconds;
+}
+LONGLONG LastPeekWaitDeadline() {
+    return S().lastPeekDeadline;
 }
 void SetIdleHook(std::function<void()> hook) {
     S().idleHook = std::move(hook);
@@ -226,7 +230,14 @@ void PumpEvents() {
 }
 
 void WaitForEvent(int) {
+    S().lastPeekDeadline = -1;
     Idle();
+}
+
+bool WaitForEventUntil(LONGLONG counter) {
+    S().lastPeekDeadline = counter;
+    Idle();
+    return true;
 }
 
 bool CreateNativeWindow(Window*) {

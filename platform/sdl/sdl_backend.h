@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <cstddef>
+
 #include "platform/common/window_table.h"
 
 namespace sdl_backend {
@@ -24,10 +26,21 @@ bool TakeRaiseRequest();
 // renderer lost its textures, makes the screen texture anew.
 void RefreshScreen(bool rendererReset);
 
+// The socket of the X11 display connection that shows the window, or -1 (no window, or not X11).
+int DisplayConnectionOf(SDL_Window* window);
+
 // Brings up SDL's video and event parts once; false when there is no display.
 bool EnsureVideo();
 
+// The name of the display a program shows its windows on, from SDL's video driver and the display
+// variables: the single-instance names are taken within it.
+void DisplayScopeName(const char* driver, const char* x11Display, const char* waylandDisplay,
+                      const char* runtimeDir, char* out, std::size_t size);
+
 // Translates an SDL key to the virtual-key code the game reads; 0 for keys the game never sees.
 int VirtualKeyOf(const SDL_Keysym& key);
+// For a left or right Shift, Ctrl or Alt, the virtual key of that one physical key (VK_LSHIFT ...);
+// 0 for every other key.
+int SideKeyOf(const SDL_Keysym& key);
 
 }  // namespace sdl_backend

@@ -2,6 +2,9 @@
 // and scaled by whole steps, through one 5-6-5 streaming texture updated on every present.
 #include <time.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "platform/common/gdi_objects.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -20,6 +23,31 @@ struct Screen {
     int height;
 };
 constinit Screen gScreen = {};
+
+long long MonotonicNanos() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * kNanosPerSecond + now.tv_nsec;
+}
+
+// The end-to-end pacing check asks, through QV_PRESENT_LOG, for the time of every present: one line of
+// monotonic nanoseconds each. Nothing else switches it on.
+struct PresentLog {
+    bool opened;
+    std::FILE* file;
+};
+constinit PresentLog gPresentLog = {};
+
+void LogPresent() {
+    if (!gPresentLog.opened) {
+        gPresentLog.opened = true;
+        const char* path = std::getenv("QV_PRESENT_LOG");
+        if (path != nullptr && *path != '\0') gPresentLog.file = std::fopen(path, "w");
+    }
+    if (gPresentLog.file == nullptr) return;
+    std::fprintf(gPresentLog.file, "%lld\n", MonotonicNanos());
+    std::fflush(gPresentLog.file);
+}
 
 // The renderer of the window the mode was set on, while that window lives.
 SDL_Renderer* LiveRenderer() {
@@ -86,19 +114,17 @@ void Present(DirectDrawSurface*, const std::uint16_t* pixels, int width, int hei
     SDL_Renderer* renderer = LiveRenderer();
     if (renderer == nullptr || gScreen.texture == nullptr) return;
     if (width != gScreen.width || height != gScreen.height) return;
+    LogPresent();
     SDL_UpdateTexture(gScreen.texture, nullptr, pixels,
                       pitchPixels * static_cast<int>(sizeof(std::uint16_t)));
     ShowTexture(renderer);
 }
 
-// Sleeps to the next 1/60 s boundary of the monotonic clock.
+// Sleeps to the next refresh: the refreshes beat every 1/60 s (in whole nanoseconds, as the frame
+// clock counts its period) on the monotonic clock, which the performance counter reads too.
 void WaitVerticalBlank() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    const long long nanos = static_cast<long long>(now.tv_sec) * kNanosPerSecond + now.tv_nsec;
-    const long long frame = nanos / (kNanosPerSecond / kFramesPerSecond);
-    long long next = (frame + 1) * kNanosPerSecond / kFramesPerSecond;
-    if (next <= nanos) next += kNanosPerSecond / kFramesPerSecond;
+    constexpr long long kRefreshNanos = kNanosPerSecond / kFramesPerSecond;
+    const long long next = (MonotonicNanos() / kRefreshNanos + 1) * kRefreshNanos;
     timespec until{static_cast<time_t>(next / kNanosPerSecond), static_cast<long>(next % kNanosPerSecond)};
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) != 0) {
     }

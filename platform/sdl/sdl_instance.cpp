@@ -1,4 +1,6 @@
-// Named mutexes and finding another copy's window, between processes of the same user.
+// Named mutexes and finding another copy's window, between processes of the same user on the same
+// display: as names belong to one desktop session, a copy on another display (another desktop, a
+// virtual display) neither sees these names nor stops a new copy here.
 // Both are names in the abstract socket namespace: a name is taken while a process holds its socket,
 // and the system frees it when the process ends, however it ends.
 #include <sys/socket.h>
@@ -7,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/sdl/sdl_backend.h"
@@ -43,13 +46,25 @@ std::uint64_t Fnv1a(const char* text) {
     return h;
 }
 
-// Abstract address for a kind of name ("mutex" or "window") and the name itself.
+// The display this program shows its window on, as SDL opens it.
+const char* DisplayScope() {
+    static char scope[512] = {};
+    if (scope[0] != '\0') return scope;
+    const char* driver = sdl_backend::EnsureVideo() ? SDL_GetCurrentVideoDriver() : nullptr;
+    sdl_backend::DisplayScopeName(driver, std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                  std::getenv("XDG_RUNTIME_DIR"), scope, sizeof scope);
+    return scope;
+}
+
+// Abstract address for a kind of name ("mutex" or "window") and the name itself, on this display.
 socklen_t MakeAddress(const char* kind, const char* name, sockaddr_un* address) {
     std::memset(address, 0, sizeof *address);
     address->sun_family = AF_UNIX;
+    char scoped[2560];
+    std::snprintf(scoped, sizeof scoped, "%s\n%s", DisplayScope(), name);
     char text[sizeof address->sun_path];
     int n = std::snprintf(text, sizeof text, "quendravolt-%s-%u-%016llx", kind,
-                          static_cast<unsigned>(getuid()), static_cast<unsigned long long>(Fnv1a(name)));
+                          static_cast<unsigned>(getuid()), static_cast<unsigned long long>(Fnv1a(scoped)));
     if (n < 0 || static_cast<std::size_t>(n) >= sizeof text - 1) n = static_cast<int>(sizeof text) - 2;
     std::memcpy(address->sun_path + 1, text, static_cast<std::size_t>(n));
     return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + n);
@@ -144,6 +159,34 @@ BOOL SetForegroundWindow(HWND window) {
 }
 
 namespace sdl_backend {
+
+void DisplayScopeName(const char* driver, const char* x11Display, const char* waylandDisplay,
+                      const char* runtimeDir, char* out, std::size_t size) {
+    if (size == 0) return;
+    if (driver == nullptr) driver = "";
+    if (std::strcmp(driver, "x11") == 0 && x11Display != nullptr) {
+        // [host]:number[.screen]: every screen of one display is one desktop; "unix" is the local host.
+        const char* colon = std::strrchr(x11Display, ':');
+        if (colon != nullptr) {
+            int hostLength = static_cast<int>(colon - x11Display);
+            if (hostLength == 4 && std::strncmp(x11Display, "unix", 4) == 0) hostLength = 0;
+            const int numberLength = static_cast<int>(std::strcspn(colon + 1, "."));
+            std::snprintf(out, size, "x11 %.*s:%.*s", hostLength, x11Display, numberLength, colon + 1);
+            return;
+        }
+    }
+    if (std::strcmp(driver, "wayland") == 0) {
+        const char* name =
+            waylandDisplay != nullptr && *waylandDisplay != '\0' ? waylandDisplay : "wayland-0";
+        if (name[0] == '/' || runtimeDir == nullptr) {
+            std::snprintf(out, size, "wayland %s", name);
+        } else {
+            std::snprintf(out, size, "wayland %s/%s", runtimeDir, name);
+        }
+        return;
+    }
+    std::snprintf(out, size, "%s", *driver != '\0' ? driver : "no display");
+}
 
 void PublishWindow(const Window* window) {
     if (gWindowFd >= 0) return;

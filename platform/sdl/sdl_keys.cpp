@@ -48,4 +48,23 @@ int VirtualKeyOf(const SDL_Keysym& key) {
     }
 }
 
+int SideKeyOf(const SDL_Keysym& key) {
+    switch (key.sym) {
+        case SDLK_LSHIFT:
+            return VK_LSHIFT;
+        case SDLK_RSHIFT:
+            return VK_RSHIFT;
+        case SDLK_LCTRL:
+            return VK_LCONTROL;
+        case SDLK_RCTRL:
+            return VK_RCONTROL;
+        case SDLK_LALT:
+            return VK_LMENU;
+        case SDLK_RALT:
+            return VK_RMENU;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace sdl_backend

@@ -1,3 +1,6 @@
+#include <sys/prctl.h>
+#include <time.h>
+
 #include <cstdio>
 
 #include "platform/common/module_path.h"
@@ -26,6 +29,16 @@ sdl_backend::NativeWindow* FreeNative() {
     return nullptr;
 }
 
+// The performance counter runs in nanoseconds of the monotonic clock (sdl_clock.cpp).
+constexpr LONGLONG kNanosPerMs = 1000000;
+constexpr LONGLONG kNanosPerSecond = 1000000000;
+
+LONGLONG CounterNow() {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
 // Events stay with SDL while the queue is this close to full, so that a key release, a close or an
 // activation is never dropped behind a flood of mouse moves.
 constexpr int kReservedQueueSlots = 8;
@@ -37,6 +50,36 @@ void Post(Window* window, UINT message, WPARAM wParam, LPARAM lParam) {
 void PostActivation(Window* window, bool active) {
     if (active == gActive) return;
     if (PostMessageA(window, WM_ACTIVATEAPP, active ? 1 : 0, 0)) gActive = active;
+}
+
+// Whether the renderer draws through OpenGL that a processor emulates (a display without graphics
+// hardware, such as a virtual one): then SDL's own software renderer shows our picture for a fraction
+// of the processor time.
+bool RendersThroughSoftwareGl(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr) return false;
+    if (SDL_strncmp(info.name, "opengl", 6) != 0) return false;
+    constexpr unsigned kGlRenderer = 0x1F01;
+    using GetString = const unsigned char* (*)(unsigned);
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const auto* name = getString != nullptr ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
+    if (name == nullptr) return false;
+    return SDL_strstr(name, "llvmpipe") != nullptr || SDL_strstr(name, "softpipe") != nullptr ||
+           SDL_strstr(name, "Software Rasterizer") != nullptr || SDL_strstr(name, "swrast") != nullptr;
+}
+
+SDL_Renderer* CreateRenderer(SDL_Window* window) {
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer != nullptr && RendersThroughSoftwareGl(renderer)) {
+        SDL_DestroyRenderer(renderer);
+        renderer = nullptr;
+    }
+    if (renderer == nullptr) {
+        // The software renderer's window surface goes straight to the display, not through OpenGL.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    return renderer;
 }
 
 void ClearToBlack(sdl_backend::NativeWindow* native) {
@@ -62,7 +105,15 @@ void TranslateKey(Window* window, const SDL_KeyboardEvent& e, bool down) {
     int vk = sdl_backend::VirtualKeyOf(e.keysym);
     if (vk == 0) return;
     bool wasDown = platform_common::KeyIsDown(vk);
-    platform_common::SetKeyDown(vk, down);
+    if (const int side = sdl_backend::SideKeyOf(e.keysym)) {
+        // Shift, Ctrl and Alt each stand for a left and a right key, and read down while either is.
+        wasDown = platform_common::KeyIsDown(side);
+        platform_common::SetKeyDown(side, down);
+        const int other = side ^ 1;  // VK_LSHIFT and VK_RSHIFT, ... differ in their lowest bit
+        platform_common::SetKeyDown(vk, down || platform_common::KeyIsDown(other));
+    } else {
+        platform_common::SetKeyDown(vk, down);
+    }
     // Alt, and keys pressed while Alt is held without Ctrl, arrive as system keys.
     bool altHeld = (e.keysym.mod & KMOD_ALT) != 0 && (e.keysym.mod & KMOD_CTRL) == 0;
     bool system = vk == VK_MENU || vk == VK_F10 || altHeld;
@@ -213,6 +264,23 @@ void WaitForEvent(int timeoutMs) {
     }
 }
 
+bool WaitForEventUntil(LONGLONG counter) {
+    // Timers of this thread end when asked, not up to 50 microseconds later as the system allows.
+    static const bool precise = prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
+    (void)precise;
+    if (counter <= CounterNow()) return true;
+    // SDL waits for events in whole milliseconds: wait for one up to the last whole millisecond
+    // before the end, then sleep the rest.
+    const LONGLONG wholeMs = (counter - CounterNow()) / kNanosPerMs;
+    if (gVideoReady && wholeMs > 0 && SDL_WaitEventTimeout(nullptr, static_cast<int>(wholeMs)) != 0)
+        return false;
+    timespec until{static_cast<time_t>(counter / kNanosPerSecond),
+                   static_cast<long>(counter % kNanosPerSecond)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) != 0) {
+    }
+    return true;
+}
+
 bool CreateNativeWindow(Window* window) {
     if (!sdl_backend::EnsureVideo()) return false;
     sdl_backend::NativeWindow* native = FreeNative();
@@ -226,9 +294,7 @@ bool CreateNativeWindow(Window* window) {
         std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
         return false;
     }
-    native->renderer = SDL_CreateRenderer(native->window, -1, SDL_RENDERER_ACCELERATED);
-    if (native->renderer == nullptr)
-        native->renderer = SDL_CreateRenderer(native->window, -1, SDL_RENDERER_SOFTWARE);
+    native->renderer = CreateRenderer(native->window);
     ResourceBlob icon{};
     if (window->icon != nullptr && platform_common::IconBlob(window->icon, &icon)) {
         SDL_RWops* rw = SDL_RWFromConstMem(icon.data, static_cast<int>(icon.size));
@@ -322,23 +388,5 @@ BOOL GetCursorPos(POINT* point) {
     int x = 0, y = 0;
     if (gVideoReady) SDL_GetMouseState(&x, &y);
     *point = POINT{x, y};
-    return TRUE;
-}
-
-int MessageBoxA(HWND window, const char* text, const char* caption, UINT type) {
-    if (text == nullptr) text = "";
-    if (caption == nullptr) caption = "";
-    std::fprintf(stderr, "%s: %s\n", caption, text);
-    std::fflush(stderr);
-    {
-        Uint32 flags = (type & MB_ICONWARNING) ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
-        sdl_backend::NativeWindow* native = sdl_backend::NativeOf(window);
-        SDL_ShowSimpleMessageBox(flags, caption, text, native != nullptr ? native->window : nullptr);
-    }
-    return IDOK;
-}
-
-// There is no system speaker to sound; the box itself carries the warning.
-BOOL MessageBeep(UINT) {
     return TRUE;
 }

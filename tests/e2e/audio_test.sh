@@ -21,7 +21,7 @@ else
   unset DISPLAY
 fi
 
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+source "$(dirname "$0")/sanitizer_options.sh"
 export SDL_AUDIODRIVER=disk
 export SDL_DISKAUDIOFILE="$raw"
 timeout 60 "$driver"

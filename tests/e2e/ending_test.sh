@@ -17,7 +17,7 @@ cleanup() {
 
 source "$(dirname "$0")/xvfb_session.sh"
 start_xvfb || fail "Xvfb did not start"
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+source "$(dirname "$0")/sanitizer_options.sh"
 export SDL_AUDIODRIVER=dummy
 
 # 800x600 centred on the 1024x768 display.

@@ -1,20 +1,94 @@
 // Starts the real program's window and data, then jumps straight to a scene given on the command
 // line and runs the loop as the program does, so that a screenshot can show scenes the title does
-// not reach by itself. Usage: scene_driver <scene number> [timeline value] [boss health] [attack clock]
+// not reach by itself.
+// Usage: scene_driver <scene number> [timeline value] [J]
+//        scene_driver 3 <stage clock> [boss clock] [boss health] [attack count]
+//        scene_driver 5 <stage clock> [boss health] [attack clock]
+//        scene_driver pacing [milliseconds of work a frame] [busy|sleep]
+// Scene 2 starts as the title starts a game (with J: as its invincible start). Stage B (scene 3) jumps
+// before its first frame, as a game from the title would reach it. "pacing" runs the first stage,
+// invincible, with the given extra work (busy on the processor, or asleep) before each frame; a stand-in
+// frame (the work, the vertical-blank wait, the present) serves where there is no stage.
 // Stage C (scene 5) starts with the play flags of a title game and an invincible ship (no continue prompt
 // covers the patterns); the boss health and attack clock, when given, are set with the jump, boss C is
 // held where its path rests at the top of the field, and each new value of its attack clock is printed
 // ("clock n") for scripts to time their screenshots by.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
+#include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/game_state.h"
+#include "game/core/resets.h"
 #include "game/core/scenes.h"
+#include "game/stage_b/stage_b_entities.h"
 #include "game/stage_c/stage_c_entities.h"
+#include "platform/system.h"
 #include "platform/window.h"
 
 namespace {
+
+// The title's game settings (its invincible start, so that no continue prompt stops the stage), then the
+// stage and boss clocks, the boss's health and its attack count where given.
+void JumpIntoStageB(int argc, char** argv) {
+    BackgroundOff = 0;
+    MouseShip = 0;
+    ShipVisible = 1;
+    BlendEffects = 1;
+    Invincible = 1;
+    Difficulty = 1;
+    ScoringMode[0] = 1;
+    ScoringMode[1] = 0;
+    WeaponType = 1;
+    if (argc > 2) StageScroll = static_cast<float>(std::atof(argv[2]));
+    if (argc > 3) BossB.clock = static_cast<float>(std::atof(argv[3]));
+    if (argc > 4) BossB.health = static_cast<float>(std::atof(argv[4]));
+    if (argc > 5) BossBAttackTimer = std::atoi(argv[5]);
+}
+
+struct PacingWork {
+    long long ticks;
+    bool busy;
+};
+constinit PacingWork gPacing = {};
+// The first stage's own frame, run after the extra work; none while there is no stage.
+constinit SceneFunction gStage = nullptr;
+
+long long Ticks() {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+void PacingScene() {
+    const long long start = Ticks();
+    if (gStage == nullptr) elDraw::ClearBackBuffer();
+    if (gPacing.busy) {
+        volatile unsigned spin = 0;
+        while (Ticks() - start < gPacing.ticks) spin = spin * 1103515245u + 12345u;
+    } else {
+        LARGE_INTEGER frequency{};
+        QueryPerformanceFrequency(&frequency);
+        Sleep(static_cast<DWORD>(gPacing.ticks * 1000 / frequency.QuadPart));
+    }
+    if (gStage != nullptr) {
+        gStage();
+        return;
+    }
+    elDraw::SetWaitVBlank(1);
+    elDraw::Present();
+}
+
+void SetUpPacing(int argc, char** argv) {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    const double workMs = argc > 2 ? std::atof(argv[2]) : 3.0;
+    gPacing.ticks = static_cast<long long>(workMs * static_cast<double>(frequency.QuadPart) / 1000.0);
+    gPacing.busy = !(argc > 3 && std::strcmp(argv[3], "sleep") == 0);
+    gStage = SceneTable[kSceneStageA];
+    SceneTable[kSceneStageA] = PacingScene;
+}
 
 // Boss C is held in the rest before its first sway, in place at the top of the field.
 constexpr float kRestBeforeSway = 141.0f;
@@ -42,7 +116,9 @@ void StartAsATitleGame() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int scene = argc > 1 ? std::atoi(argv[1]) : kSceneTitle;
+    const bool pacing = argc > 1 && std::strcmp(argv[1], "pacing") == 0;
+    const int scene = pacing ? kSceneStageA : argc > 1 ? std::atoi(argv[1]) : kSceneTitle;
+    if (pacing) SetUpPacing(argc, argv);
     elSystem::InitState();
     WNDCLASSA wc{};
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
@@ -56,8 +132,25 @@ int main(int argc, char** argv) {
     elSystem::State.mainWindow = window;
     ShowWindow(window, SW_SHOWNORMAL);
     LoadAllAssets();
+    if (scene == kSceneStageA) {
+        // The title's first frame and its game start.
+        BackgroundOff = 0;
+        MouseShip = 0;
+        ShipVisible = 1;
+        BlendEffects = 1;
+        WeaponType = 1;
+        InitNewGame();
+        ResetGameStateA();
+        ResetGameStateB();
+        // The pacing run plays on without a death: a continue prompt would stop the presents.
+        Invincible = pacing || (argc > 3 && std::strcmp(argv[3], "J") == 0) ? 1 : 0;
+        Difficulty = 1;
+        ScoringMode[0] = 1;
+        ScoringMode[1] = 0;
+    }
     if (scene == kSceneStageC) StartAsATitleGame();
     SceneNumber = scene;
+    if (scene == kSceneStageB) JumpIntoStageB(argc, argv);
     PreviousScene = 0;
     elSystem::ResetFrameClock();
     int exitCode = 0;
@@ -73,7 +166,8 @@ int main(int argc, char** argv) {
             }
         }
         // Stage C keeps no frame counter: its clock shows that its first frame ran.
-        if (argc > 2 && (StageFrameCounter >= 1 || (scene == kSceneStageC && StageScroll > 0.0f))) {
+        const bool started = StageFrameCounter >= 1 || (scene == kSceneStageC && StageScroll > 0.0f);
+        if (!pacing && argc > 2 && scene != kSceneStageB && started) {
             // Jump along the scene's own clock once its first frame has run.
             static bool jumped = false;
             if (!jumped) {

@@ -74,17 +74,54 @@ TEST_F(DrawBlitsTest, SpritesWhollyOutsideOrEmptyDrawNothing) {
     ExpectUntouchedOutside(0, 0, 0, 0, 7);
 }
 
-TEST_F(DrawBlitsTest, SourceRectanglesAreKeptInsideThePicture) {
+TEST_F(DrawBlitsTest, KeyedAndOpaqueCellsRunningPastThePictureDrawNothing) {
     FillBack(7);
-    // Asking for columns -3..13 draws the picture's own 10 columns, moved by the 3 columns cut.
-    elDraw::DrawOpaque(300, 100, sprite, -3, -2, 13, 12);
-    EXPECT_EQ(Back(303, 102), 0);
-    EXPECT_EQ(Back(304, 102), SpritePixel(1, 0));
-    EXPECT_EQ(Back(312, 111), SpritePixel(9, 9));
-    ExpectUntouchedOutside(303, 102, 313, 112, 7);
+    // A 10 x 6 picture cut into 10 x 10 cells: the cell runs past the picture's bottom.
+    const int shortPicture = MakePicture(10, 6, [](int x, int y) { return 500 + 10 * y + x; });
+    EXPECT_EQ(elDraw::Draw(300, 100, shortPicture, 0, 0, 10, 10), DDERR_INVALIDRECT);
+    EXPECT_EQ(elDraw::DrawOpaque(300, 100, shortPicture, 0, 0, 10, 10), DDERR_INVALIDRECT);
+    EXPECT_EQ(elDraw::DrawOpaque(300, 100, sprite, -3, -2, 13, 12), DDERR_INVALIDRECT);
+    EXPECT_EQ(elDraw::Draw(300, 100, sprite, 5, 0, 11, 10), DDERR_INVALIDRECT);
+    EXPECT_EQ(elDraw::Draw(300, 100, sprite, 0, 0, 10, 2000000000), DDERR_INVALIDRECT);
+    ExpectUntouchedOutside(0, 0, 0, 0, 7);
+    // What the play field cuts off is not asked of the picture: the part left inside is drawn.
+    EXPECT_EQ(elDraw::DrawOpaque(300, 596, shortPicture, 0, 0, 10, 10), DD_OK);
+    EXPECT_EQ(Back(301, 599), 531);
+    EXPECT_EQ(elDraw::Draw(kPlayLeft - 3, 50, sprite, -3, 0, 7, 10), DD_OK);
+    EXPECT_EQ(Back(kPlayLeft, 51), SpritePixel(0, 1));
+    // The software blits read only the picture's own pixels of the cell.
+    FillBack(7);
     elDraw::DrawAdditive(400, 100, sprite, 5, 5, 40, 40);
     EXPECT_EQ(Back(405, 105), 7);
     EXPECT_NE(Back(404, 104), 7);
+}
+
+TEST_F(DrawBlitsTest, RotatedCellsTakeTheirMarginsFromTheCellAsGiven) {
+    FillBack(7);
+    elDraw::SetClipRect(0, 0, 800, 600);
+    // A 6 x 4 picture drawn as a 6 x 6 cell in a 6 x 6 box, unturned: the cell fills the box, so its
+    // picture rows land on the box's top rows and the two rows past the picture stay empty.
+    const int shortPicture = MakePicture(6, 4, [](int x, int y) { return 1 + x + 6 * y; });
+    EXPECT_EQ(elDraw::DrawRotated(100, 100, 106, 106, 0, shortPicture, 0, 0, 6, 6), 1);
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(Back(100 + x, 100 + y), y < 4 ? 1 + x + 6 * y : 7) << x << "," << y;
+    }
+    // A cell starting left of and above the picture: its margins too are the cell's, and only pixels
+    // inside the picture are read.
+    FillBack(7);
+    EXPECT_EQ(elDraw::DrawRotated(200, 100, 206, 106, 0, shortPicture, -2, -1, 4, 5), 1);
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            const bool inside = x >= 2 && y >= 1 && y < 5;
+            EXPECT_EQ(Back(200 + x, 100 + y), inside ? 1 + (x - 2) + 6 * (y - 1) : 7) << x << "," << y;
+        }
+    }
+    // A cell wholly outside the picture draws nothing.
+    FillBack(7);
+    EXPECT_EQ(elDraw::DrawRotated(300, 100, 306, 106, 30, shortPicture, 6, 0, 12, 6), 1);
+    EXPECT_EQ(elDraw::DrawRotated(300, 100, 306, 106, 30, shortPicture, 0, -6, 6, 0), 1);
+    ExpectUntouchedOutside(0, 0, 0, 0, 7);
 }
 
 TEST_F(DrawBlitsTest, ClipWindowIsKeptOnTheScreen) {

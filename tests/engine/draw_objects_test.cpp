@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/draw_fixture.h"
+#include "platform/common/gdi_objects.h"
 #include "platform/resources.h"
 
 namespace {
@@ -97,6 +98,29 @@ TEST_F(DrawObjectsTest, AFailedLoadKeepsItsSlotNamedButEmptySoLaterNumbersHold) 
     EXPECT_EQ(LastBox(), "elDraw::SwapObject : BMPファイルを読み込めません");
     EXPECT_EQ(DrawObject[6].surface, nullptr);  // released, not left dangling
     EXPECT_STREQ(DrawObject[6].name, "MISSING.BMP");
+}
+
+TEST_F(DrawObjectsTest, ADamagedCompressedPictureIsRefusedAndTheFileIsNamedBesideTheBox) {
+    ASSERT_TRUE(StartScreen());
+    const Bytes palette = bmp_builder::Palette({0, 0xFF0000});
+    // RLE8, 2 x 1, whose run of 3 passes the row's end.
+    WriteFile("IMAGE/RUN.BMP",
+              bmp_builder::File(bmp_builder::InfoHeader(2, 1, 8, 1, 2), palette, {3, 1, 0, 1}));
+    EXPECT_EQ(elDraw::LoadObject("IMAGE/RUN.BMP", 1), 0);
+    EXPECT_EQ(LastBox(), "elDraw::LoadObject : BMPファイルを読み込めません");
+    const std::string damaged = platform_common::UnreadablePictureNote();
+    EXPECT_NE(damaged.find("IMAGE/RUN.BMP: not a BMP picture"), std::string::npos) << damaged;
+    platform_common::TakeUnreadablePictureNote();
+
+    EXPECT_EQ(elDraw::LoadObject("IMAGE/GONE.BMP", 1), 0);
+    const std::string missing = platform_common::UnreadablePictureNote();
+    EXPECT_NE(missing.find("IMAGE/GONE.BMP: No such file"), std::string::npos) << missing;
+    // A picture that loads leaves nothing to name.
+    WriteFile("IMAGE/RUN.BMP",
+              bmp_builder::File(bmp_builder::InfoHeader(2, 1, 8, 1, 2), palette, {2, 1, 0, 1}));
+    EXPECT_EQ(elDraw::LoadObject("IMAGE/RUN.BMP", 1), 6);
+    EXPECT_STREQ(platform_common::UnreadablePictureNote(), "");
+    EXPECT_EQ(Pixel(6, 1, 0), 0xF800);
 }
 
 TEST_F(DrawObjectsTest, CreateObjectRefusesASurfaceThatCannotBeMade) {

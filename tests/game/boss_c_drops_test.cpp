@@ -201,7 +201,9 @@ TEST_F(FiveWayFanTest, AFallingMemberIsNotRearmedButItsPartnersCallsSetItsHeight
     for (int m = 0; m < 5; ++m) {
         EXPECT_EQ(BossCFan01[m].active, 1);
         EXPECT_EQ(BossCFan01[m].y, 100.0f + stack[m]);
-        if (m != 2) EXPECT_EQ(BossCFan01[m].x, 180.0f + 210.0f);
+        if (m != 2) {
+            EXPECT_EQ(BossCFan01[m].x, 180.0f + 210.0f);
+        }
     }
     for (EnemyDrop& r : BossCFan06) r.timer = 59;
     UpdateBossCFan06();

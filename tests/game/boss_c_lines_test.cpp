@@ -216,7 +216,9 @@ TEST_F(ShotLineTest, FastLinesRunStraightAtTheAimPoint) {
     EXPECT_EQ(BossShotLine27[4].speed, 340.0f);
     for (int f = 0; f < 40; ++f) MoveBossShotLine27();
     const FloatPoint gun{255.0f, 240.0f};
-    const EnemyShot60 aim{.x = 435.0f, .y = 535.0f};
+    EnemyShot60 aim{};
+    aim.x = 435.0f;
+    aim.y = 535.0f;
     for (const EnemyShot60& r : BossShotLine27) EXPECT_NEAR(Skew(gun, r, aim), 0.0f, 30.0f);
     EXPECT_GT(BossShotLine27[4].y, BossShotLine27[0].y);
 }

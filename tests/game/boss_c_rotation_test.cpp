@@ -35,27 +35,6 @@ Sprite LitIn(int size) {
     return lit;
 }
 
-// How well a drawn sprite matches the upright picture turned so that its nose (at `noseUpright` in the
-// picture) points along `direction`: the share of lit pixels whose value the picture has at the place
-// they come from, turned back.
-float Match(const Sprite& drawn, const Sprite& upright, int size, float noseUpright, float direction) {
-    if (drawn.empty()) return 0.0f;
-    const float turn = direction - noseUpright;
-    const float c = std::cos(turn);
-    const float s = std::sin(turn);
-    const float m = size / 2.0f;
-    int matched = 0;
-    for (const auto& [at, value] : drawn) {
-        const float qx = at.first + 0.5f - m;
-        const float qy = at.second + 0.5f - m;
-        const float px = qx * c + qy * s + m;  // turned back by -turn (y grows downward)
-        const float py = -qx * s + qy * c + m;
-        const auto from = upright.find({static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py))});
-        matched += from != upright.end() && from->second == value;
-    }
-    return static_cast<float>(matched) / static_cast<float>(drawn.size());
-}
-
 // A 5-6-5 pixel's brightness, red and blue weighted to the green's range.
 int Brightness(int p) {
     return ((p >> 11) & 31) * 2 + ((p >> 5) & 63) + (p & 31) * 2;

@@ -1,6 +1,8 @@
 // Boss C: its path windows, body bands, damage bursts, smoke, and the clear sequence into the ending.
 #include "game/stage_c/boss_c.h"
 #include "game/core/collision_pass.h"
+#include "game/core/homing_missiles.h"
+#include "game/core/lock_on.h"
 #include "game/core/scenes.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_c/boss_c_emitters.h"
@@ -181,6 +183,63 @@ TEST_F(BossCTest, TheClearSequenceClosesTheMusicOnceFreesEverythingAndWipesIntoT
     EXPECT_EQ(Transition.step, 29);  // the frame's own present took the wipe's first step
     EXPECT_EQ(Transition.direction, -1);
     EXPECT_EQ(PreviousScene, 0);
+}
+
+}  // namespace
+
+namespace {
+
+using BossCLockTest = StageCTest;
+
+TEST_F(BossCLockTest, TheAutomaticBlockLocksItsPartsOnceAndItsMissilesFlashItScoreAndHurt) {
+    StageScroll = 2000.0f;
+    PlaceBoss(180.0f, 0.0f);     // the lock region's centre (320, 250) lies on its body
+    BossCRecord.clock = 141.0f;  // at rest
+    PlayerPosition = {370.0f, 520.0f};
+    AutoFireTrigger = 1;
+    RunStageC();
+    // Markers 0 to 2 of both groups, spread from (+30, +110) toward (+370, +120); the fourth stays free.
+    EXPECT_EQ(BossCPartMarkers1[0].locked, 1);
+    EXPECT_EQ(BossCPartMarkers1[0].x, 180 + 30);
+    EXPECT_EQ(BossCPartMarkers1[0].y, 110);
+    EXPECT_EQ(BossCPartMarkers2[2].locked, 1);
+    EXPECT_EQ(BossCPartMarkers1[3].locked, 0);
+    EXPECT_EQ(HomingMissiles10[0].active, 1);
+    EXPECT_EQ(HomingMissiles11[1].active, 1);
+    // Locked markers are not placed again; they are drawn over the body.
+    const LockRecord locked = BossCPartMarkers1[1];
+    BossCRecord.x = 200.0f;
+    DetectBossPartLocks();
+    EXPECT_EQ(BossCPartMarkers1[1].x, locked.x);
+    elDraw::ClearBackBuffer();
+    DrawBossDeathC();
+    const std::vector<int> drawn = Pixels(locked.x, locked.y, locked.x + 60, locked.y + 60);
+    elDraw::ClearBackBuffer();
+    elDraw::Draw(locked.x, locked.y, PicROCK1, 0, 0, 60, 60);
+    const std::vector<int> marker = Pixels(locked.x, locked.y, locked.x + 60, locked.y + 60);
+    int compared = 0;
+    for (std::size_t i = 0; i < marker.size(); ++i) {
+        if (marker[i] <= 0) continue;
+        EXPECT_EQ(drawn[i], marker[i]);
+        ++compared;
+    }
+    EXPECT_GT(compared, 100);
+    // A missile on its marker: the marker is freed, the boss flashes, scores 300 and loses 150 a second.
+    AutoFireTrigger = 0;
+    BossCRecord.hitFlash = 0;
+    BossCRecord.health = 900.0f;
+    Score = 0;
+    HomingSalvo& m = HomingMissiles11[0];
+    m.active = 1;
+    m.speed = 0.0f;
+    m.x = static_cast<float>(BossCPartMarkers2[0].x) + 20.0f;
+    m.y = static_cast<float>(BossCPartMarkers2[0].y) + 25.0f;
+    MoveHomingMissiles11();
+    EXPECT_EQ(m.active, 0);
+    EXPECT_EQ(BossCPartMarkers2[0].locked, 0);
+    EXPECT_EQ(BossCRecord.hitFlash, 1);
+    EXPECT_EQ(Score, 300);
+    EXPECT_FLOAT_EQ(BossCRecord.health, 900.0f - 150.0f * FrameTime);
 }
 
 }  // namespace

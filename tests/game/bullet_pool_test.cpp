@@ -62,6 +62,28 @@ TEST_F(BulletPoolTest, AShotThatHitsFliesOnAndIsDrawn) {
     EXPECT_EQ(PlayerAlive, 0);
     EXPECT_EQ(SmallEnemyShots[1].active, 1);
     EXPECT_GT(SmallEnemyShots[1].y, 425.0f);
+    elDraw::ClearBackBuffer();
+    DrawSmallEnemyShot(1, 0);
+    EXPECT_GT(LitPixels(315, 426, 331, 442), 0);
+}
+
+TEST_F(BulletPoolTest, TheHitTestTakesThePlaceAfterTheMove) {
+    PlayerPosition = {300.0f, 400.0f};
+    FrameTime = 0.5f;
+    // Moving 2 down into the window: hit.
+    SmallEnemyShots[8] = ShotAt(315.0f, 418.0f);
+    SmallEnemyShots[8].heading = kPi / 2.0f;
+    SmallEnemyShots[8].speed = 4.0f;
+    PlayerAlive = 1;
+    MoveSmallEnemyShot(8);
+    EXPECT_EQ(PlayerAlive, 0);
+    // Inside before the move, out of the window after it: no hit.
+    SmallEnemyShots[8] = ShotAt(315.0f, 429.0f);
+    SmallEnemyShots[8].heading = kPi / 2.0f;
+    SmallEnemyShots[8].speed = 4.0f;
+    PlayerAlive = 1;
+    MoveSmallEnemyShot(8);
+    EXPECT_EQ(PlayerAlive, 1);
 }
 
 TEST_F(BulletPoolTest, BoundsAreStrictAndAFreedShotCannotHit) {
@@ -171,17 +193,31 @@ TEST_F(BulletPoolTest, ASpreadRetiresWithItsFirstRecordAndStillHitsWhereItWasFre
     EXPECT_EQ(PlayerAlive, 0);  // the freed record is still tested
 }
 
-TEST_F(BulletPoolTest, AClearedSpreadIsParkedWhole) {
+TEST_F(BulletPoolTest, AClearedSpreadIsParkedWholeAndHitsNothingWhereItWas) {
     StandSmallEnemy(7, 300.0f, 300.0f);
     FireSmallEnemySpread(7);
+    const float x = SmallEnemySpreads[37].x;
+    const float y = SmallEnemySpreads[37].y;
     ClearEnemyShots = 1;
     MoveSmallEnemySpread(7);
     ClearEnemyShots = 0;
-    PlayerPosition = {SmallEnemySpreads[37].x, SmallEnemySpreads[37].y};
     for (int k = 0; k < kSpreadGroupSize; ++k) {
         EXPECT_EQ(SmallEnemySpreads[35 + k].active, 0);
         EXPECT_EQ(SmallEnemySpreads[35 + k].y, kParkedY);
     }
+    // The ship where a member stood, inside its window: nothing is left there to hit it.
+    PlayerPosition = {x - 20.0f, y - 20.0f};
+    PlayerAlive = 1;
+    MoveSmallEnemySpread(7);
+    EXPECT_EQ(PlayerAlive, 1);
+    // Spinner volleys are parked whole the same way.
+    Spinners1[0].x = 300.0f;
+    Spinners1[0].y = 300.0f;
+    FireSpinnerVolleys1();
+    ClearEnemyShots = 1;
+    MoveSpinnerVolleys1();
+    ClearEnemyShots = 0;
+    for (int k = 0; k < kSpreadGroupSize; ++k) EXPECT_EQ(SpinnerVolleys1[k].y, kParkedY);
 }
 
 TEST_F(BulletPoolTest, ReArmingOneShotLinePieceKeepsTheOthersSpeeds) {

@@ -12,30 +12,11 @@
 #include "platform/headless.h"
 #include "platform/headless_devices.h"
 #include "platform/headless_text.h"
+#include "support/dump_screen.h"
 #include "support/game_fixture.h"
 #include "support/run_program.h"
 
 namespace {
-
-// With QV_DUMP_DIR set, writes the shown screen as a PPM picture there, for a person to look at.
-void DumpScreen(const char* name) {
-    const char* folder = std::getenv("QV_DUMP_DIR");
-    if (folder == nullptr) return;
-    const std::string path = std::string(folder) + "/" + name + ".ppm";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return;
-    std::fprintf(f, "P6\n800 600\n255\n");
-    for (int y = 0; y < 600; ++y) {
-        for (int x = 0; x < 800; ++x) {
-            const int p = headless::ScreenPixel(x, y) < 0 ? 0 : headless::ScreenPixel(x, y);
-            const unsigned char rgb[3] = {static_cast<unsigned char>((p >> 11) * 255 / 31),
-                                          static_cast<unsigned char>(((p >> 5) & 63) * 255 / 63),
-                                          static_cast<unsigned char>((p & 31) * 255 / 31)};
-            std::fwrite(rgb, 1, 3, f);
-        }
-    }
-    std::fclose(f);
-}
 
 class EndingTest : public GameTest {
 protected:

@@ -10,6 +10,7 @@
 #include "game/core/core_entities.h"
 #include "game/core/entity_table.h"
 #include "game/enemies/enemy_pools.h"
+#include "game/enemies/lock_sets.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_b/stage_b_entities.h"
 #include "game/stage_c/stage_c_entities.h"
@@ -17,8 +18,9 @@
 namespace entity_walk {
 
 inline std::vector<std::span<const EntityArray>> AllTables() {
-    return {PlayerEntityArrays(), SparkEntityArrays(), SquadronKindArrays(), SquadronPoolArrays(),
-            StageAObjectArrays(), StageABossArrays(),  StageBBossArrays(),   StageCBossArrays()};
+    return {PlayerEntityArrays(), SparkEntityArrays(),  SquadronKindArrays(),
+            SquadronPoolArrays(), StageAObjectArrays(), StageABossArrays(),
+            StageBBossArrays(),   StageCBossArrays(),   LockSetArrays()};
 }
 
 inline std::vector<const EntityArray*> AllArrays() {

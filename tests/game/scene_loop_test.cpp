@@ -64,11 +64,15 @@ TEST_F(StartUpTest, StartUpShowsTheWindowSelectsTheTitleAndEscEndsWithZero) {
 TEST_F(SceneLoopTest, SecondCopyRaisesTheFirstAndEndsBeforeCreatingAWindow) {
     headless::SimulateOtherInstance("QUENDRAVOLT:ElMutex", "DEFAULT", "QUENDRAVOLT");
     int polls = 0;
+    testing::internal::CaptureStderr();
     int result = RunProgram([&](int) { ++polls; });
+    const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(result, 0);
     EXPECT_EQ(polls, 0);
     EXPECT_EQ(headless::MainWindow(), nullptr);
     EXPECT_EQ(headless::ForegroundRequests(), 1);
+    // One line tells whoever started it why this copy ends.
+    EXPECT_EQ(said, "QUENDRAVOLT is already running; its window has been brought to the front.\n");
 }
 
 TEST_F(SceneLoopTest, SceneFirstFrameStaysSetAcrossPassesWhoseFrameIsNotDue) {

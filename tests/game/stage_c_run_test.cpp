@@ -1,5 +1,6 @@
 // Stage C played whole on the headless backend: entry, wounding, one attack cycle, the kill, the clear
-// sequence, the ending and the way back to the title; each run twice, for the same final state.
+// sequence, the ending and the way back to the title, each run twice for the same final state; and the
+// whole game from the title.
 #include <gtest/gtest.h>
 
 #include "platform/headless_devices.h"
@@ -38,6 +39,14 @@ TEST_F(StageCRunTest, WithTheOtherFlagsPodsLaunchAndTheSecondThreeWayWindowRuns)
     EXPECT_TRUE(first.secondFanWindowRan);
     const stage_c_run::Result second = stage_c_run::PlayStageC(0, 1);
     EXPECT_EQ(second.hash, first.hash);
+}
+
+TEST_F(StageCRunTest, TheWholeGameRunsFromTheTitleThroughEveryStageAndTheEndingBackToTheTitle) {
+    const stage_c_run::GameResult first = stage_c_run::PlayWholeGame(200000);
+    EXPECT_TRUE(first.reachedStageB);
+    EXPECT_TRUE(first.reachedStageC);
+    EXPECT_TRUE(first.reachedEnding);
+    EXPECT_TRUE(first.backAtTitle);
 }
 
 }  // namespace

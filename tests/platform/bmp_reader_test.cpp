@@ -84,9 +84,92 @@ TEST(BmpReader, RunLengthBitmapsWithEscapes) {
     EXPECT_EQ(rle4.pixels, (std::vector<std::uint32_t>{kRed, kGreen, kRed, 0}));
     DecodedImage abs4 = Decode(File(InfoHeader(3, 1, 4, 2, 4), pal, {0, 3, 0x32, 0x10, 0, 1}));
     EXPECT_EQ(abs4.pixels, (std::vector<std::uint32_t>{kBlue, kGreen, kRed}));
-    // Runs past the row end are cut, not written elsewhere.
-    DecodedImage wide = Decode(File(InfoHeader(2, 1, 8, 1, 4), pal, {200, 3, 0, 1}));
-    EXPECT_EQ(wide.pixels, (std::vector<std::uint32_t>{kBlue, kBlue}));
+}
+
+TEST(BmpReader, RunLengthDeltasAndRowEndsLandExactly) {
+    const Bytes pal = Palette({0, kRed, kGreen, kBlue});
+    // RLE8, 4 x 3 from the bottom row: two reds, a delta of (1, 1) to column 3 of the middle row, a
+    // green there, a row end, then four pixels in absolute mode filling the top row, the end mark.
+    DecodedImage rle8 =
+        Decode(File(InfoHeader(4, 3, 8, 1, 4), pal, {2, 1, 0, 2, 1, 1, 1, 2, 0, 0, 0, 4, 1, 2, 3, 1, 0, 1}));
+    EXPECT_EQ(rle8.pixels, (std::vector<std::uint32_t>{kRed, kGreen, kBlue, kRed,  //
+                                                       0, 0, 0, kGreen,            //
+                                                       kRed, kRed, 0, 0}));
+    // RLE4, 5 x 2: a run that fills the bottom row to its last column, a row end, three nibbles in
+    // absolute mode, a delta over one pixel, a last blue; a delta may reach the last row's end.
+    DecodedImage rle4 =
+        Decode(File(InfoHeader(5, 2, 4, 2, 4), pal,
+                    {5, 0x12, 0, 0, 0, 3, 0x32, 0x10, 0, 2, 1, 0, 1, 0x30, 0, 2, 0, 1, 0, 1}));
+    EXPECT_EQ(rle4.pixels, (std::vector<std::uint32_t>{kBlue, kGreen, kRed, 0, kBlue,  //
+                                                       kRed, kGreen, kRed, kGreen, kRed}));
+    // A row end after the last row, then the end mark, as many writers close a picture.
+    EXPECT_EQ(Decode(File(InfoHeader(1, 1, 8, 1, 4), pal, {1, 2, 0, 0, 0, 1})).pixels,
+              (std::vector<std::uint32_t>{kGreen}));
+}
+
+TEST(BmpReader, RunLengthDataThatLeavesThePictureIsRefused) {
+    const Bytes pal = Palette({0, kRed, kGreen, kBlue});
+    const auto rle8 = [&](int w, int h, const Bytes& bits) {
+        return File(InfoHeader(w, h, 8, 1, 4), pal, bits);
+    };
+    const auto rle4 = [&](int w, int h, const Bytes& bits) {
+        return File(InfoHeader(w, h, 4, 2, 4), pal, bits);
+    };
+    EXPECT_TRUE(Refused(rle8(2, 1, {200, 3, 0, 1})));            // a run past the row's end
+    EXPECT_TRUE(Refused(rle8(2, 1, {1, 3, 2, 3, 0, 1})));        // a second run past it
+    EXPECT_TRUE(Refused(rle8(2, 1, {0, 3, 1, 1, 1, 0, 0, 1})));  // an absolute run past it
+    EXPECT_TRUE(Refused(rle8(1, 1, {1, 1, 0, 0, 1, 1, 0, 1})));  // a run above the top row
+    EXPECT_TRUE(Refused(rle8(1, 1, {0, 0, 0, 3, 1, 0, 0, 1})));  // absolute, above the top row
+    EXPECT_TRUE(Refused(rle8(3, 2, {0, 2, 4, 0, 0, 1})));        // a delta past the right edge
+    EXPECT_TRUE(Refused(rle8(3, 2, {0, 2, 0, 3, 0, 1})));        // a delta past the top
+    EXPECT_TRUE(Refused(rle8(3, 2, {0, 2, 2, 1, 2, 1, 0, 1})));  // a run after a delta, past the edge
+    EXPECT_TRUE(Refused(rle8(1, 1, {0, 0, 0, 0, 0, 1})));        // row ends past the top
+    EXPECT_TRUE(Refused(rle8(2, 1, {2, 1, 0, 0})));              // no end mark
+    EXPECT_TRUE(Refused(rle8(4, 1, {0, 4, 1, 1})));              // an absolute run past the data
+    EXPECT_TRUE(Refused(rle4(3, 1, {4, 0x12, 0, 1})));           // an RLE4 run past the row's end
+    EXPECT_TRUE(Refused(rle4(3, 1, {0, 4, 0x12, 0x12, 0, 1})));  // an RLE4 absolute run past it
+    EXPECT_TRUE(Refused(rle4(3, 1, {0, 5, 0x12, 0x12})));        // nibbles past the data
+    // The same pictures kept inside their edges load.
+    EXPECT_FALSE(Refused(rle8(2, 1, {2, 3, 0, 1})));
+    EXPECT_FALSE(Refused(rle8(3, 2, {0, 2, 3, 0, 0, 1})));
+    EXPECT_FALSE(Refused(rle8(3, 2, {0, 2, 0, 2, 0, 1})));
+    EXPECT_FALSE(Refused(rle4(4, 1, {4, 0x12, 0, 1})));
+}
+
+TEST(BmpReader, DeepResourcesSkipTheColoursTheyDeclare) {
+    // A resource has no file header to say where its bits start: they follow the declared colours.
+    Bytes dib24 = InfoHeader(1, 1, 24, 0, 2);
+    dib24.insert(dib24.end(), {0xAA, 0xAA, 0xAA, 0, 0xBB, 0xBB, 0xBB, 0});
+    dib24.insert(dib24.end(), {0xFF, 0, 0, 0});
+    DecodedImage image;
+    ASSERT_TRUE(DecodePackedDib(dib24.data(), dib24.size(), &image));
+    EXPECT_EQ(image.pixels, (std::vector<std::uint32_t>{kBlue}));
+
+    Bytes dib16 = InfoHeader(2, 1, 16, 0, 1);
+    dib16.insert(dib16.end(), {0xAA, 0xAA, 0xAA, 0});
+    dib16.insert(dib16.end(), {0x00, 0x7C, 0xE0, 0x03});  // 5-5-5 red, green
+    ASSERT_TRUE(DecodePackedDib(dib16.data(), dib16.size(), &image));
+    EXPECT_EQ(image.pixels, (std::vector<std::uint32_t>{kRed, kGreen}));
+
+    // With bit fields the masks come first, then the colours, then the bits.
+    Bytes fields = InfoHeader(1, 1, 16, 3, 1);
+    Put32(fields, 0xF800);
+    Put32(fields, 0x07E0);
+    Put32(fields, 0x001F);
+    fields.insert(fields.end(), {0xAA, 0xAA, 0xAA, 0});
+    fields.insert(fields.end(), {0x1F, 0x00, 0, 0});
+    ASSERT_TRUE(DecodePackedDib(fields.data(), fields.size(), &image));
+    EXPECT_EQ(image.pixels, (std::vector<std::uint32_t>{kBlue}));
+
+    // Declared colours that run past the end leave no bits: refused.
+    Bytes cut = InfoHeader(1, 1, 24, 0, 3);
+    cut.insert(cut.end(), {0xFF, 0, 0, 0, 0xFF, 0, 0, 0});
+    EXPECT_FALSE(DecodePackedDib(cut.data(), cut.size(), &image));
+
+    // A file says where its bits start, whatever it declares.
+    Bytes header = InfoHeader(1, 1, 24, 0, 2);
+    EXPECT_EQ(Decode(File(header, Palette({0xAAAAAA, 0xBBBBBB}), {0xFF, 0, 0, 0})).pixels,
+              (std::vector<std::uint32_t>{kBlue}));
 }
 
 TEST(BmpReader, CoreAndLaterHeadersAndPackedResources) {

@@ -17,6 +17,8 @@
 #include "game/core/resets.h"
 #include "game/core/scene_change.h"
 #include "game/core/scenes.h"
+#include "game/stage_a/stage_a_entities.h"
+#include "game/stage_b/stage_b_entities.h"
 #include "game/stage_c/stage_c_entities.h"
 #include "platform/headless.h"
 #include "platform/window.h"
@@ -33,6 +35,7 @@ inline constexpr int kVkLeft = 37;
 inline constexpr int kVkRight = 39;
 inline constexpr int kVkDown = 40;
 inline constexpr int kVkY = 'Y';
+inline constexpr int kVkReturn = 13;
 
 enum class Phase { kWound, kHoldFire, kKill, kClearing, kEnding, kTitle };
 
@@ -201,6 +204,113 @@ inline Result PlayStageC(int firstFlag, int secondFlag, int frameLimit = 12000) 
     InitNewGame();
     Runner::EnterFromStageB(firstFlag, secondFlag);
     Runner runner;
+    return runner.Run(frameLimit);
+}
+
+// The whole game from the title: Enter, stages A, B and C with fire held and the ship under each boss
+// (`Y` at every prompt), the ending (its timeline jumped to its last second) and back to the title.
+struct GameResult {
+    bool reachedStageB = false;
+    bool reachedStageC = false;
+    bool reachedEnding = false;
+    bool backAtTitle = false;
+    int frames = 0;
+    int continues = 0;
+    std::uint64_t hash = 0;
+};
+
+class GameRunner {
+public:
+    GameResult Run(int frameLimit) {
+        GameResult r;
+        int exitCode = 0;
+        bool yDown = false;
+        bool leftTitle = false;
+        while (r.frames < frameLimit) {
+            const bool onTitle = SceneNumber == kSceneTitle;
+            // Enter a moment after the title shows; released once the game has started.
+            Press(kVkReturn, onTitle && !leftTitle && r.frames > kTitleWait);
+            if (!onTitle) leftTitle = true;
+            Steer();
+            if (yDown) {
+                headless::ReleaseKey(kVkY);
+                yDown = false;
+            } else if (Frozen != 0 && ContinueShown == 1) {
+                headless::PressKey(kVkY);
+                yDown = true;
+                ++r.continues;
+            }
+            if (!Runner::Frame(&exitCode)) break;
+            ++r.frames;
+            r.reachedStageB |= SceneNumber == kSceneStageB;
+            r.reachedStageC |= SceneNumber == kSceneStageC;
+            r.reachedEnding |= SceneNumber == kSceneEnding;
+            if (SceneNumber == kSceneEnding && StageScroll > 1.0f && StageScroll < kEndingJump) {
+                StageScroll = kEndingJump;
+            }
+            if (leftTitle && r.reachedEnding && SceneNumber == kSceneTitle) {
+                r.backAtTitle = true;
+                break;
+            }
+        }
+        for (int key = 0; key < 256; ++key) Press(key, false);
+        r.hash = GameStateHash();
+        return r;
+    }
+
+private:
+    static constexpr int kTitleWait = 30;
+
+    void Press(int key, bool down) {
+        if (down && !held_[key]) headless::PressKey(key);
+        if (!down && held_[key]) headless::ReleaseKey(key);
+        held_[key] = down;
+    }
+
+    // Under the middle of the stage's boss once it is in the field, firing.
+    void Steer() {
+        float target = build::kShipStartX;
+        bool playing = Frozen == 0;
+        switch (SceneNumber) {
+            case kSceneStageA:
+                if (BossARecord.x > kParkedX) target = BossARecord.x + 160.0f;
+                break;
+            case kSceneStageB:
+                if (BossB.x > kParkedX) target = BossB.x + 230.0f;
+                break;
+            case kSceneStageC:
+                if (BossCRecord.x > kParkedX) target = BossCRecord.x + 190.0f;
+                break;
+            default:
+                playing = false;
+                break;
+        }
+        Press(kVkLeft, playing && PlayerPosition.x > target + 4.0f);
+        Press(kVkRight, playing && PlayerPosition.x < target - 4.0f);
+        Press(kVkDown, playing);
+        Press(kVkShift, playing);
+    }
+
+    bool held_[256] = {};
+};
+
+// A fresh process at a fixed time of day with the program's window and data, on its title.
+inline GameResult PlayWholeGame(int frameLimit) {
+    StartFreshProcess();
+    headless::SetTime(kTimeOfDay);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = elSystem::WindowProc;
+    wc.lpszClassName = kWindowClass;
+    RegisterClassA(&wc);
+    elSystem::State.mainWindow =
+        CreateWindowExA(0, kWindowClass, kWindowTitle, WS_POPUP, 0, 0, build::kScreenWidth,
+                        build::kScreenHeight, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(elSystem::State.mainWindow, SW_SHOWNORMAL);
+    headless::SetActive(true);
+    LoadAllAssets();
+    SceneNumber = kSceneTitle;
+    PreviousScene = 0;
+    GameRunner runner;
     return runner.Run(frameLimit);
 }
 

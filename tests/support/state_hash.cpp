@@ -72,6 +72,8 @@ std::uint64_t GameStateHash() {
     h.Add(SpiralVolleyCounter);
     h.Add(RecoveryCounter);
     h.Add(BlinkCounter);
+    h.Add(DiverFlameFrame);
+    h.Add(FallingObjectFlameFrame);
     h.Add(BossARecord);
     h.Add(BossWarningPicture);
     h.Add(BossAAttackClock);

@@ -22,6 +22,10 @@ void AdvanceClock(std::uint64_t microseconds);
 // How far the clock moves on each empty poll of the message queue (default 1000, as the real backend
 // waits up to 1 ms for an event) and on each wait for a message while nothing is queued.
 void SetIdleStep(std::uint64_t microseconds);
+// An empty poll moves the clock by the idle step even when the program gave its wait an end
+// (SetPeekWaitDeadline), so that runs do not depend on it; this is the end the last such poll was given,
+// in performance-counter ticks, or -1 when it had none.
+LONGLONG LastPeekWaitDeadline();
 // Called on every empty poll of the message queue and every wait for a message, after the clock moved.
 // Tests script input here and post Esc to end a run.
 void SetIdleHook(std::function<void()> hook);
@@ -69,7 +73,6 @@ int ForegroundRequests();  // SetForegroundWindow calls that reached the other c
 bool CursorClipped();
 int CursorShowCount();  // the display count ShowCursor maintains
 bool CursorHidden();    // SetCursor(NULL) was the last cursor call
-
 
 // Display surfaces. Surfaces hold 16-bit pixels; the pixel format they report is chosen here.
 void SetDirectDrawAvailable(bool available);  // false: no device is offered and DirectDrawCreate fails

@@ -196,4 +196,11 @@ inline constexpr int VK_F1 = 0x70;
 inline constexpr int VK_F4 = 0x73;
 inline constexpr int VK_F10 = 0x79;
 inline constexpr int VK_F12 = 0x7B;
+// The left and right keys behind VK_SHIFT, VK_CONTROL and VK_MENU.
+inline constexpr int VK_LSHIFT = 0xA0;
+inline constexpr int VK_RSHIFT = 0xA1;
+inline constexpr int VK_LCONTROL = 0xA2;
+inline constexpr int VK_RCONTROL = 0xA3;
+inline constexpr int VK_LMENU = 0xA4;
+inline constexpr int VK_RMENU = 0xA5;
 // Letters and digits are their upper-case ASCII codes ('A'..'Z', '0'..'9').

@@ -16,7 +16,13 @@ BOOL SetForegroundWindow(HWND window);
 // Minimises the window (it is not destroyed).
 BOOL CloseWindow(HWND window);
 
+// With no message ready, PeekMessageA waits a moment for one (about a millisecond, so that a loop of
+// peeks does not spin a core) before it answers FALSE.
 BOOL PeekMessageA(MSG* msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlag);
+// Gives the next such wait its end instead: the moment QueryPerformanceCounter reads `counter`, which
+// may lie a whole frame ahead or already have passed (then the peek does not wait). A loop that polls a
+// frame clock sets it to the next due frame, so that it sleeps until then and still wakes on time.
+void SetPeekWaitDeadline(LONGLONG counter);
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);
 BOOL WaitMessage();

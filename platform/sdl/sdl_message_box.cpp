@@ -1,0 +1,87 @@
+// The message box. SDL shows it from a child process on X11 (and through a helper program on
+// Wayland) while this process waits for it; the child holds this process's display connection too.
+// Whatever ends this process while a box shows must take the box with it, or the child would keep the
+// box and, through that connection, the full-screen window: so the child dies with its parent, and a
+// watcher ends this process when the display drops its connection (the window was destroyed).
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
+#include "platform/common/gdi_objects.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr int kWatchStepMs = 100;
+
+struct BoxGuard {
+    // Read in the child right after fork, so plain values set before the box is shown.
+    volatile sig_atomic_t showing;
+    volatile pid_t parent;
+};
+constinit BoxGuard gBox = {};
+constinit std::atomic<bool> gWatching = false;
+
+void InChildAfterFork() {
+    if (!gBox.showing) return;
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // The parent may have ended before the line above.
+    if (getppid() != gBox.parent) _exit(0);
+}
+
+void WatchConnection(int fd) {
+    pollfd p{fd, POLLRDHUP, 0};
+    while (gWatching.load()) {
+        if (poll(&p, 1, kWatchStepMs) > 0 && (p.revents & (POLLHUP | POLLRDHUP | POLLERR | POLLNVAL)) != 0)
+            _exit(0);
+    }
+}
+
+}  // namespace
+
+int MessageBoxA(HWND window, const char* text, const char* caption, UINT type) {
+    if (text == nullptr) text = "";
+    if (caption == nullptr) caption = "";
+    // The box keeps its text; the line on stderr also names the picture file that could not be read.
+    const char* note = platform_common::UnreadablePictureNote();
+    if (note[0] != '\0') {
+        std::fprintf(stderr, "%s: %s (%s)\n", caption, text, note);
+    } else {
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+    }
+    platform_common::TakeUnreadablePictureNote();
+    std::fflush(stderr);
+
+    static const bool hooked = pthread_atfork(nullptr, nullptr, InChildAfterFork) == 0;
+    (void)hooked;
+    const Uint32 flags = (type & MB_ICONWARNING) ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
+    sdl_backend::NativeWindow* native = sdl_backend::NativeOf(window);
+    SDL_Window* owner = native != nullptr ? native->window : nullptr;
+    const int connection = sdl_backend::DisplayConnectionOf(owner);
+    gBox.parent = getpid();
+    gBox.showing = 1;
+    std::thread watcher;
+    if (connection >= 0) {
+        gWatching = true;
+        watcher = std::thread(WatchConnection, connection);
+    }
+    SDL_ShowSimpleMessageBox(flags, caption, text, owner);
+    gBox.showing = 0;
+    if (watcher.joinable()) {
+        gWatching = false;
+        watcher.join();
+    }
+    return IDOK;
+}
+
+// There is no system speaker to sound; the box itself carries the warning.
+BOOL MessageBeep(UINT) {
+    return TRUE;
+}

@@ -1,0 +1,142 @@
+// The SDL backend itself, on SDL's offscreen video driver: key events injected into SDL's queue come
+// out as the messages and key states the engine reads; the display that scopes the single-instance
+// names.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/input.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/window.h"
+
+namespace {
+
+LRESULT Ignore(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
+
+class SdlBackendTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Ignore;
+        wc.lpszClassName = "KEYS";
+        RegisterClassA(&wc);
+        window_ =
+            CreateWindowExA(0, "KEYS", "keys", WS_POPUP, 0, 0, 320, 240, nullptr, nullptr, nullptr, nullptr);
+    }
+
+    void SetUp() override {
+        ASSERT_NE(window_, nullptr) << SDL_GetError();
+        Drain();
+    }
+
+    static void Push(SDL_Keycode key, SDL_Scancode scancode, bool down) {
+        SDL_Event e{};
+        e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = key;
+        e.key.keysym.scancode = scancode;
+        SDL_PushEvent(&e);
+    }
+
+    // Every message that the pushed events became.
+    static std::vector<MSG> Drain() {
+        std::vector<MSG> out;
+        MSG msg{};
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) out.push_back(msg);
+        return out;
+    }
+
+    static bool Down(int virtualKey) { return (GetKeyState(virtualKey) & 0x80) != 0; }
+
+    static HWND window_;
+};
+
+HWND SdlBackendTest::window_ = nullptr;
+
+struct SidePair {
+    int virtualKey;
+    SDL_Keycode left, right;
+    SDL_Scancode leftCode, rightCode;
+    UINT downMessage, upMessage;
+};
+
+constexpr SidePair kPairs[] = {
+    {VK_SHIFT, SDLK_LSHIFT, SDLK_RSHIFT, SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT, WM_KEYDOWN, WM_KEYUP},
+    {VK_CONTROL, SDLK_LCTRL, SDLK_RCTRL, SDL_SCANCODE_LCTRL, SDL_SCANCODE_RCTRL, WM_KEYDOWN, WM_KEYUP},
+    {VK_MENU, SDLK_LALT, SDLK_RALT, SDL_SCANCODE_LALT, SDL_SCANCODE_RALT, WM_SYSKEYDOWN, WM_SYSKEYUP},
+};
+
+TEST_F(SdlBackendTest, AKeyWithALeftAndARightReadsDownWhileEitherIsDown) {
+    for (const SidePair& p : kPairs) {
+        SCOPED_TRACE(p.virtualKey);
+        for (bool leftFirst : {true, false}) {
+            const SDL_Keycode first = leftFirst ? p.left : p.right, second = leftFirst ? p.right : p.left;
+            const SDL_Scancode firstCode = leftFirst ? p.leftCode : p.rightCode;
+            const SDL_Scancode secondCode = leftFirst ? p.rightCode : p.leftCode;
+            Push(first, firstCode, true);
+            Push(second, secondCode, true);
+            std::vector<MSG> messages = Drain();
+            EXPECT_TRUE(Down(p.virtualKey));
+            // The second key lets go first: the first still holds the key down.
+            Push(second, secondCode, false);
+            std::vector<MSG> more = Drain();
+            messages.insert(messages.end(), more.begin(), more.end());
+            EXPECT_TRUE(Down(p.virtualKey));
+            Push(first, firstCode, false);
+            more = Drain();
+            messages.insert(messages.end(), more.begin(), more.end());
+            EXPECT_FALSE(Down(p.virtualKey));
+            // One message per physical press and release, all naming the shared key; each press is the
+            // first of its own key (previous-state bit clear).
+            ASSERT_EQ(messages.size(), 4u);
+            const UINT expected[] = {p.downMessage, p.downMessage, p.upMessage, p.upMessage};
+            for (std::size_t i = 0; i < messages.size(); ++i) {
+                EXPECT_EQ(messages[i].message, expected[i]);
+                EXPECT_EQ(messages[i].wParam, static_cast<WPARAM>(p.virtualKey));
+            }
+            EXPECT_EQ(messages[1].lParam & (LPARAM{1} << 30), 0);
+        }
+    }
+}
+
+TEST_F(SdlBackendTest, RepeatedPressOfOneSideIsARepeatNotANewKey) {
+    Push(SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, true);
+    Push(SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, true);
+    std::vector<MSG> messages = Drain();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].lParam & (LPARAM{1} << 30), 0);
+    EXPECT_NE(messages[1].lParam & (LPARAM{1} << 30), 0);
+    Push(SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, false);
+    Drain();
+    EXPECT_FALSE(Down(VK_SHIFT));
+}
+
+std::string Scope(const char* driver, const char* x11, const char* wayland = nullptr,
+                  const char* runtime = nullptr) {
+    char out[256];
+    sdl_backend::DisplayScopeName(driver, x11, wayland, runtime, out, sizeof out);
+    return out;
+}
+
+TEST(DisplayScope, OneNamePerDisplayWhateverTheSpelling) {
+    EXPECT_EQ(Scope("x11", ":0"), Scope("x11", ":0.0"));
+    EXPECT_EQ(Scope("x11", ":0"), Scope("x11", "unix:0.1"));
+    EXPECT_NE(Scope("x11", ":0"), Scope("x11", ":1"));
+    EXPECT_NE(Scope("x11", ":1"), Scope("x11", ":10"));
+    EXPECT_NE(Scope("x11", "otherhost:0"), Scope("x11", ":0"));
+    EXPECT_EQ(Scope("wayland", ":0", "wayland-1", "/run/user/7"), "wayland /run/user/7/wayland-1");
+    EXPECT_EQ(Scope("wayland", nullptr, nullptr, "/run/user/7"), "wayland /run/user/7/wayland-0");
+    EXPECT_EQ(Scope("wayland", nullptr, "/tmp/w", "/run/user/7"), "wayland /tmp/w");
+    // The X display does not matter to a program that shows its window through Wayland.
+    EXPECT_NE(Scope("wayland", ":0", "wayland-0", "/run/user/7"), Scope("x11", ":0"));
+    EXPECT_EQ(Scope("offscreen", ":0"), "offscreen");
+    EXPECT_EQ(Scope(nullptr, ":0"), "no display");
+}
+
+}  // namespace
