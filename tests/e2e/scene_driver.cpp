@@ -11,8 +11,8 @@
 // frame (the work, the vertical-blank wait, the present) serves where there is no stage.
 // Stage C (scene 5) starts with the play flags of a title game and an invincible ship (no continue prompt
 // covers the patterns); the boss health and attack clock, when given, are set with the jump, boss C is
-// held where its path rests at the top of the field, and each new value of its attack clock is printed
-// ("clock n") for scripts to time their screenshots by.
+// held where its path rests at the top of the field; the jump ("jumped") and each new value of the attack
+// clock ("clock n") are printed for scripts to time their screenshots by.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -172,13 +172,15 @@ int main(int argc, char** argv) {
             static bool jumped = false;
             if (!jumped) {
                 StageScroll = static_cast<float>(std::atof(argv[2]));
-                if (scene == kSceneStageC && argc > 3) {
-                    PlaceBossC(argv, argc);
-                    holdBossC = true;
+                if (scene == kSceneStageC) {
+                    if (argc > 3) {
+                        PlaceBossC(argv, argc);
+                        holdBossC = true;
+                    }
+                    // Stage C's scripts time their screenshots from here.
+                    std::printf("jumped\n");
+                    std::fflush(stdout);
                 }
-                // Scripts time their screenshots from here.
-                std::printf("jumped\n");
-                std::fflush(stdout);
             }
             jumped = true;
         }
