@@ -1,0 +1,248 @@
+#include "engine/draw/blit_rows.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "engine/draw/draw_state.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace elDraw {
+
+constinit AdditiveLayout Additive = {};
+
+namespace {
+
+constexpr int kChannels = 3;
+constexpr int kFiveBitMax = 31;
+constexpr int kFiveBitMask = 31;
+
+// One pixel by the half-transparent rule (source not zero).
+struct HalfPixel {
+    std::uint16_t half;
+    std::uint16_t operator()(std::uint16_t p, std::uint16_t d) const {
+        return static_cast<std::uint16_t>(((p >> 1) & half) + ((d >> 1) & half));
+    }
+};
+
+// One pixel by the additive rule (source not zero).
+struct AddPixel {
+    int shift[kChannels];
+    std::uint16_t operator()(std::uint16_t p, std::uint16_t d) const {
+        int out = 0;
+        for (int c = 0; c < kChannels; ++c) {
+            const int sum = ((p >> shift[c]) & kFiveBitMask) + ((d >> shift[c]) & kFiveBitMask);
+            out |= std::min(sum, kFiveBitMax) << shift[c];
+        }
+        return static_cast<std::uint16_t>(out);
+    }
+};
+
+// The same additive rule through the tables, for the layouts the arithmetic does not cover.
+struct AddByTables {
+    std::uint16_t operator()(std::uint16_t p, std::uint16_t d) const {
+        const std::uint8_t* a = ChannelSplitTable[p];
+        const std::uint8_t* b = ChannelSplitTable[d];
+        return static_cast<std::uint16_t>(AdditiveTables[0][a[0]][b[0]] | AdditiveTables[1][a[1]][b[1]] |
+                                          AdditiveTables[2][a[2]][b[2]]);
+    }
+};
+
+template <typename Pixel>
+void PixelByPixel(const PixelBlock& b, const Pixel& mix) {
+    for (long long row = 0; row < b.height; ++row) {
+        const std::uint16_t* from = b.from + row * b.fromPitch;
+        std::uint16_t* to = b.to + row * b.toPitch;
+        for (long long i = 0; i < b.width; ++i) {
+            const std::uint16_t p = from[i];
+            if (p != 0) to[i] = mix(p, to[i]);
+        }
+    }
+}
+
+#if defined(__SSE2__)
+
+constexpr int kLanes = 8;
+constexpr int kHalfLanes = 4;
+
+// Eight lanes of the half-transparent rule, source zero keeping the destination.
+struct HalfLanes {
+    __m128i half;
+    __m128i operator()(__m128i p, __m128i d) const {
+        const __m128i mixed = _mm_add_epi16(_mm_and_si128(_mm_srli_epi16(p, 1), half),
+                                            _mm_and_si128(_mm_srli_epi16(d, 1), half));
+        const __m128i stays = _mm_cmpeq_epi16(p, _mm_setzero_si128());
+        return _mm_or_si128(_mm_and_si128(stays, d), _mm_andnot_si128(stays, mixed));
+    }
+};
+
+// Where the source is zero the destination shows through: the additive rule gives back the
+// destination's channel bits then, so only the bits outside every channel need keeping.
+__m128i KeepWhereZero(__m128i p, __m128i d, __m128i mixed) {
+    return _mm_or_si128(mixed, _mm_and_si128(_mm_cmpeq_epi16(p, _mm_setzero_si128()), d));
+}
+
+constexpr int kByteBits = 8;
+constexpr int kByteMax = 0xFF;
+
+// Eight lanes of the additive rule for red in the high byte, blue in the low byte and green between
+// them (5-6-5 and 5-5-5), without moving any channel. Red and blue are added by bytes: the
+// destination's byte has every bit outside its channel set, so the saturating byte add overflows
+// exactly when the channel sum passes 31, and leaves those bits set otherwise. Green's sum fits the
+// lane and is held at its all-ones value by a minimum.
+template <int kRed, int kGreen, int kBlue>
+struct AddLanesAt {
+    static_assert(kRed >= kByteBits && kRed + 5 <= 2 * kByteBits && kBlue + 5 <= kByteBits);
+    static constexpr int kRedField = kFiveBitMask << kRed;
+    static constexpr int kBlueField = kFiveBitMask << kBlue;
+    static constexpr int kGreenField = kFiveBitMask << kGreen;
+    // The bits of each byte outside its channel.
+    static constexpr int kFill = ((kByteMax << kByteBits) ^ kRedField) | (kByteMax ^ kBlueField);
+    static constexpr bool kSignedGreen = (2 * kFiveBitMask) << kGreen <= INT16_MAX;
+
+    __m128i operator()(__m128i p, __m128i d) const {
+        const __m128i redBlue = _mm_set1_epi16(static_cast<short>(kRedField | kBlueField));
+        const __m128i green = _mm_set1_epi16(static_cast<short>(kGreenField));
+        const __m128i bytes = _mm_adds_epu8(_mm_and_si128(p, redBlue),
+                                            _mm_or_si128(d, _mm_set1_epi16(static_cast<short>(kFill))));
+        const __m128i greenSum = _mm_add_epi16(_mm_and_si128(p, green), _mm_and_si128(d, green));
+        __m128i greenHeld;
+        if constexpr (kSignedGreen) {
+            greenHeld = _mm_min_epi16(greenSum, green);
+        } else {
+            greenHeld = _mm_sub_epi16(greenSum, _mm_subs_epu16(greenSum, green));  // unsigned minimum
+        }
+        return KeepWhereZero(p, d, _mm_or_si128(_mm_and_si128(bytes, redBlue), greenHeld));
+    }
+};
+
+constexpr int kTopShift = 11;
+
+// Eight lanes of the additive rule for any other layout: each channel's five bits are moved to the
+// top of the lane, where the saturating add holds them at 31 (an overflowing sum fills the lane with
+// ones), and then back. Only the source's bits need clearing around the channel: the destination's
+// bits below it add less than one step of it, and are dropped by the shift back.
+struct AddLanes {
+    __m128i up[kChannels];
+    __m128i field[kChannels];
+    explicit AddLanes(const int (&shift)[kChannels]) {
+        for (int c = 0; c < kChannels; ++c) {
+            up[c] = _mm_cvtsi32_si128(kTopShift - shift[c]);  // a shift above 11 takes the tables
+            field[c] = _mm_set1_epi16(static_cast<short>(kFiveBitMask << shift[c]));
+        }
+    }
+    __m128i operator()(__m128i p, __m128i d) const {
+        __m128i mixed = _mm_setzero_si128();
+        for (int c = 0; c < kChannels; ++c) {
+            const __m128i a = _mm_sll_epi16(_mm_and_si128(p, field[c]), up[c]);
+            const __m128i sum = _mm_adds_epu16(a, _mm_sll_epi16(d, up[c]));
+            mixed = _mm_or_si128(mixed, _mm_and_si128(_mm_srl_epi16(sum, up[c]), field[c]));
+        }
+        return KeepWhereZero(p, d, mixed);
+    }
+};
+
+__m128i Load8(const std::uint16_t* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+void Store8(std::uint16_t* p, __m128i v) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+}
+__m128i Load4(const std::uint16_t* p) {
+    return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+}
+void Store4(std::uint16_t* p, __m128i v) {
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p), v);
+}
+
+// A row of n pixels. A row whose width is not a multiple of the step ends with one step that overlaps
+// pixels of the step before. That step's pixels are read before anything in the row is written, so the
+// overlapped pixels get the same value twice, and nothing outside the row is read or written (reading
+// them after the write would also stall on the store).
+template <typename Lanes, typename Pixel>
+void MixRow(const std::uint16_t* from, std::uint16_t* to, long long n, const Lanes& lanes,
+            const Pixel& pixel) {
+    if (n >= kLanes) {
+        const long long last = n - kLanes;
+        const __m128i lastMixed = lanes(Load8(from + last), Load8(to + last));
+        for (long long i = 0; i < last; i += kLanes) Store8(to + i, lanes(Load8(from + i), Load8(to + i)));
+        Store8(to + last, lastMixed);
+        return;
+    }
+    if (n >= kHalfLanes) {
+        const long long last = n - kHalfLanes;
+        const __m128i lastMixed = lanes(Load4(from + last), Load4(to + last));
+        Store4(to, lanes(Load4(from), Load4(to)));
+        Store4(to + last, lastMixed);
+        return;
+    }
+    for (long long i = 0; i < n; ++i) {
+        if (from[i] != 0) to[i] = pixel(from[i], to[i]);
+    }
+}
+
+template <typename Lanes, typename Pixel>
+void MixBlock(const PixelBlock& b, const Lanes& lanes, const Pixel& pixel) {
+    for (long long row = 0; row < b.height; ++row)
+        MixRow(b.from + row * b.fromPitch, b.to + row * b.toPitch, b.width, lanes, pixel);
+}
+
+#endif
+
+constexpr int kTurnScale = 360;
+
+// Values kept this far inside 32 bits can take one more step without leaving them.
+bool FitsNarrow(long long value) {
+    constexpr long long kLimit = INT32_MAX - kTurnScale;
+    return value >= -kLimit && value <= kLimit;
+}
+
+template <typename Int>
+void CopyTurned(const TurnedRun& r) {
+    auto u = static_cast<Int>(r.u), v = static_cast<Int>(r.v);
+    const auto du = static_cast<Int>(r.du), dv = static_cast<Int>(r.dv);
+    for (long long k = 0; k < r.length; ++k, u += du, v += dv) {
+        const long long at = static_cast<long long>(v / kTurnScale) * r.pitch + u / kTurnScale + r.origin;
+        const std::uint16_t p = r.pixels[at];
+        r.to[k] = p != 0 ? p : r.to[k];
+    }
+}
+
+}  // namespace
+
+void CopyTurnedRun(const TurnedRun& r) {
+    const long long uLast = r.u + (r.length - 1) * r.du, vLast = r.v + (r.length - 1) * r.dv;
+    if (FitsNarrow(r.u) && FitsNarrow(uLast) && FitsNarrow(r.v) && FitsNarrow(vLast)) {
+        CopyTurned<std::int32_t>(r);
+    } else {
+        CopyTurned<long long>(r);
+    }
+}
+
+void HalfTransparentBlock(const PixelBlock& b, std::uint16_t half, bool inOrder) {
+    const HalfPixel pixel{half};
+#if defined(__SSE2__)
+    if (!inOrder) return MixBlock(b, HalfLanes{_mm_set1_epi16(static_cast<short>(half))}, pixel);
+#endif
+    PixelByPixel(b, pixel);
+}
+
+void AdditiveBlock(const PixelBlock& b, bool inOrder) {
+    if (!Additive.arithmetic) return PixelByPixel(b, AddByTables{});
+    const AddPixel pixel{{Additive.packShift[0], Additive.packShift[1], Additive.packShift[2]}};
+#if defined(__SSE2__)
+    if (!inOrder) {
+        const int(&shift)[kChannels] = Additive.packShift;
+        if (shift[0] == 11 && shift[1] == 6 && shift[2] == 0)
+            return MixBlock(b, AddLanesAt<11, 6, 0>{}, pixel);
+        if (shift[0] == 10 && shift[1] == 5 && shift[2] == 0)
+            return MixBlock(b, AddLanesAt<10, 5, 0>{}, pixel);
+        return MixBlock(b, AddLanes(shift), pixel);
+    }
+#endif
+    PixelByPixel(b, pixel);
+}
+
+}  // namespace elDraw
