@@ -35,6 +35,18 @@ void HalfTransparentBlock(const PixelBlock& b, std::uint16_t half, bool inOrder)
 // Every non-zero source pixel over its destination, by `Additive` (or the tables).
 void AdditiveBlock(const PixelBlock& b, bool inOrder);
 
+// The steps of a turned blit split for walking eight box pixels at a time: j * step = 360 * q + r,
+// 0 <= r < 360, for lanes j = 0..7 and for a whole step of eight lanes, along u ([0]) and v ([1]).
+struct TurnSteps {
+    static constexpr int kLanes = 8;
+    std::int16_t laneQuotient[2][kLanes];
+    std::int16_t laneRemainder[2][kLanes];
+    std::int16_t blockQuotient[2];
+    std::int16_t blockRemainder[2];
+};
+
+TurnSteps SplitTurnSteps(long long du, long long dv);
+
 // A run of box pixels of a turned blit that all read inside the picture. Step k reads the picture
 // pixel at (v_k / 360) * pitch + u_k / 360 + origin from `pixels`, where u_k = u + k * du and
 // v_k = v + k * dv and the quotients are rounded toward zero, and copies it to to[k] unless it is zero.
@@ -45,6 +57,7 @@ struct TurnedRun {
     long long origin;
     long long u, v, du, dv;
     long long length;
+    const TurnSteps* steps;  // du and dv split (|du|, |dv| <= 360)
 };
 
 void CopyTurnedRun(const TurnedRun& r);

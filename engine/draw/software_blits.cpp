@@ -1,6 +1,7 @@
 // The blits done by hand over locked surfaces: half-transparent, additive and rotated. Pixel value 0 of
 // the picture is transparent in all three.
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 #include "engine/draw/blit_rows.h"
@@ -90,49 +91,70 @@ LPDIRECTDRAWSURFACE GameSource(int slot) {
     return SlotSurface(slot);
 }
 
-// Floor division by a divisor that stays the same through a blit, without a division per use: an
-// estimate from the reciprocal, corrected exactly. The estimate is off by at most one for the values
-// the turned blit divides (well inside 2^53).
-class Divider {
+// floor((a + i * d) / b) for i = 0, 1, 2, ... (b > 0), one i after another, exactly.
+class FloorWalk {
 public:
-    explicit Divider(long long divisor)
-        : sign_(divisor < 0 ? -1 : 1), divisor_(divisor < 0 ? -divisor : divisor), inverse_(1.0 / divisor_) {}
-    long long Floor(long long a) const {
-        a *= sign_;
-        auto q = static_cast<long long>(static_cast<double>(a) * inverse_);
-        while (q * divisor_ > a) --q;
-        while ((q + 1) * divisor_ <= a) ++q;
-        return q;
+    FloorWalk(long long a, long long d, long long b) : b_(b) {
+        Split(a, &q_, &r_);
+        Split(d, &dq_, &dr_);
     }
-    long long Ceil(long long a) const { return -Floor(-a); }
+    long long Value() const { return q_; }
+    void Next() {
+        q_ += dq_;
+        r_ += dr_;
+        if (r_ >= b_) {
+            r_ -= b_;
+            ++q_;
+        }
+    }
 
 private:
-    long long sign_, divisor_;
-    double inverse_;
-};
-
-// The steps [first, end) of 0..n-1 at which (u + k * step) / kSineScale, rounded toward zero, lies in
-// lo..hi (lo <= hi). Rounding toward zero gives quotient 0 to every value from -359 to 359.
-struct Steps {
-    long long first, end;
-};
-
-Steps StepsWithin(long long u, long long step, const Divider& byStep, long long lo, long long hi,
-                  long long n) {
-    const long long low = lo > 0 ? lo * kSineScale : lo * kSineScale - (kSineScale - 1);
-    const long long high = hi >= 0 ? hi * kSineScale + (kSineScale - 1) : hi * kSineScale;
-    Steps s{0, n};
-    if (step > 0) {
-        s.first = std::max(s.first, byStep.Ceil(low - u));
-        s.end = std::min(s.end, byStep.Floor(high - u) + 1);
-    } else if (step < 0) {
-        s.first = std::max(s.first, byStep.Ceil(high - u));
-        s.end = std::min(s.end, byStep.Floor(low - u) + 1);
-    } else if (u < low || u > high) {
-        s.end = 0;
+    void Split(long long a, long long* q, long long* r) const {
+        *q = a / b_;
+        *r = a % b_;
+        if (*r < 0) {
+            *r += b_;
+            --*q;
+        }
     }
-    return s;
-}
+    long long b_, q_ = 0, r_ = 0, dq_ = 0, dr_ = 0;
+};
+
+// One picture coordinate along the box: w = w0 + j * rowStep + k * step at box pixel k of the j-th row
+// visited. Row after row, the pixels [First(), End()) are those where w / 360, rounded toward zero,
+// lies in lo..hi (lo <= hi); rounding toward zero gives quotient 0 to every w from -359 to 359.
+class RunWalk {
+public:
+    RunWalk(long long w0, long long rowStep, long long step, long long lo, long long hi)
+        : w_(w0),
+          rowStep_(rowStep),
+          low_(lo > 0 ? lo * kSineScale : lo * kSineScale - (kSineScale - 1)),
+          high_(hi >= 0 ? hi * kSineScale + (kSineScale - 1) : hi * kSineScale),
+          flat_(step == 0),
+          // low <= w0 + j * rowStep + k * step <= high, solved for k.
+          first_(step > 0 ? FloorWalk(low_ - w0 + step - 1, -rowStep, step)
+                          : FloorWalk(w0 - high_ - step - 1, rowStep, step < 0 ? -step : 1)),
+          last_(step > 0 ? FloorWalk(high_ - w0, -rowStep, step)
+                         : FloorWalk(w0 - low_, rowStep, step < 0 ? -step : 1)) {}
+    long long First() const {
+        if (flat_) return 0;
+        return first_.Value();
+    }
+    long long End() const {
+        if (flat_) return w_ >= low_ && w_ <= high_ ? LLONG_MAX : 0;
+        return last_.Value() + 1;
+    }
+    void Next() {
+        w_ += rowStep_;
+        first_.Next();
+        last_.Next();
+    }
+
+private:
+    long long w_, rowStep_, low_, high_;
+    bool flat_;
+    FloorWalk first_, last_;
+};
 
 // A turn of a cell: cosine and sine (x 360), the cell's margins in the box, and the cell's columns and
 // rows that lie inside the picture.
@@ -210,21 +232,22 @@ int DrawRotated(int dl, int dt, int dr, int db, int angle, int slot, int sl, int
     const long long cs = SineTable[angle + kQuarterTurn];
     const long long sn = SineTable[angle];
     const Turn t{cs, sn, mx, my, sxMin, sxEnd, syMin, syEnd};
-    const Divider byCosine(cs != 0 ? cs : 1), bySine(sn != 0 ? sn : 1);
+    const TurnSteps steps = SplitTurnSteps(cs, sn);
     const long long ur = (kSineScale - cs) * (W >> 1) + (H >> 1) * sn;
     const long long vr = (kSineScale - cs) * (H >> 1) - sn * (W >> 1);
     const long long pitch = lock.SourcePitch();
     // Picture pixel (column, line) of the cell, as an offset from the picture's first pixel.
     const long long cellOrigin = (st - my) * pitch + (sl - mx);
-    for (long long y = y0; y < y1; ++y) {
+    // The box pixels of a row that read the picture are one run: each picture coordinate moves steadily
+    // along the row.
+    RunWalk across(ur - y0 * sn + x0 * cs, -sn, cs, sxMin + mx, sxEnd - 1 + mx);
+    RunWalk down(vr + y0 * cs + x0 * sn, cs, sn, syMin + my, syEnd - 1 + my);
+    for (long long y = y0; y < y1; ++y, across.Next(), down.Next()) {
         const long long u = ur - y * sn + x0 * cs;
         const long long v = vr + y * cs + x0 * sn;
         std::uint16_t* to = lock.TargetRow(dt + y) + dl + x0;
-        // The box pixels of this row that read the picture are one run: each picture coordinate moves
-        // steadily along the row.
-        const Steps across = StepsWithin(u, cs, byCosine, sxMin + mx, sxEnd - 1 + mx, x1 - x0);
-        const Steps down = StepsWithin(v, sn, bySine, syMin + my, syEnd - 1 + my, x1 - x0);
-        const long long first = std::max(across.first, down.first), end = std::min(across.end, down.end);
+        const long long first = std::max({0LL, across.First(), down.First()});
+        const long long end = std::min({x1 - x0, across.End(), down.End()});
         if (first >= end) continue;
         const long long uFirst = u + first * cs, vFirst = v + first * sn;
         // Both ends of the run read inside the picture, and so does everything between them.
@@ -232,8 +255,8 @@ int DrawRotated(int dl, int dt, int dr, int db, int angle, int slot, int sl, int
             WalkCheckingEach(t, to, lock, sl, st, u, v, x1 - x0);
             continue;
         }
-        CopyTurnedRun(
-            TurnedRun{to + first, lock.SourceRow(0), pitch, cellOrigin, uFirst, vFirst, cs, sn, end - first});
+        CopyTurnedRun(TurnedRun{to + first, lock.SourceRow(0), pitch, cellOrigin, uFirst, vFirst, cs, sn,
+                                end - first, &steps});
     }
     return 1;
 }
