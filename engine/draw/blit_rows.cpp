@@ -12,6 +12,7 @@
 namespace elDraw {
 
 constinit AdditiveLayout Additive = {};
+constinit bool UseWideLanes = false;
 
 namespace {
 
@@ -376,6 +377,7 @@ void CopyTurnedRun(const TurnedRun& r) {
 
 void HalfTransparentBlock(const PixelBlock& b, std::uint16_t half, bool inOrder) {
     const HalfPixel pixel{half};
+    if (!inOrder && UseWideLanes) return HalfTransparentBlockWide(b, half);
 #if defined(__SSE2__)
     if (!inOrder) return MixBlock(b, HalfLanes{_mm_set1_epi16(static_cast<short>(half))}, pixel);
 #endif
@@ -388,10 +390,11 @@ void AdditiveBlock(const PixelBlock& b, bool inOrder) {
 #if defined(__SSE2__)
     if (!inOrder) {
         const int(&shift)[kChannels] = Additive.packShift;
-        if (shift[0] == 11 && shift[1] == 6 && shift[2] == 0)
-            return MixBlock(b, AddLanesAt<11, 6, 0>{}, pixel);
-        if (shift[0] == 10 && shift[1] == 5 && shift[2] == 0)
-            return MixBlock(b, AddLanesAt<10, 5, 0>{}, pixel);
+        const bool fiveSixFive = shift[0] == 11 && shift[1] == 6 && shift[2] == 0;
+        const bool fiveFiveFive = shift[0] == 10 && shift[1] == 5 && shift[2] == 0;
+        if ((fiveSixFive || fiveFiveFive) && UseWideLanes) return AdditiveBlockWide(b, shift[0]);
+        if (fiveSixFive) return MixBlock(b, AddLanesAt<11, 6, 0>{}, pixel);
+        if (fiveFiveFive) return MixBlock(b, AddLanesAt<10, 5, 0>{}, pixel);
         return MixBlock(b, AddLanes(shift), pixel);
     }
 #endif

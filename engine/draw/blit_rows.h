@@ -29,6 +29,15 @@ struct PixelBlock {
     long long height;
 };
 
+// Whether the half-transparent and additive blits take sixteen pixels at a time (AVX2, 5-6-5 and 5-5-5
+// additive): set from the processor when the screen is set up. Tests turn it off to check the
+// eight-pixel loops as well.
+extern bool UseWideLanes;
+bool WideLanesAvailable();
+// The sixteen-pixel loops (blit_rows_wide.cpp); only where WideLanesAvailable().
+void HalfTransparentBlockWide(const PixelBlock& b, std::uint16_t half);
+void AdditiveBlockWide(const PixelBlock& b, int redShift);
+
 // Every non-zero source pixel p over destination d: ((p >> 1) & half) + ((d >> 1) & half).
 // `inOrder` walks the pixels one by one in order, for a source that may be the destination itself.
 void HalfTransparentBlock(const PixelBlock& b, std::uint16_t half, bool inOrder);

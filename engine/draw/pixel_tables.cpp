@@ -49,6 +49,7 @@ void BuildPixelTables() {
             }
         }
     }
+    UseWideLanes = WideLanesAvailable();
     Additive.arithmetic = true;
     for (int c = 0; c < 3; ++c) {
         Additive.packShift[c] = channels[c]->packShift;
@@ -60,6 +61,7 @@ void ClearPixelTables() {
     std::memset(ChannelSplitTable, 0, sizeof ChannelSplitTable);
     std::memset(AdditiveTables, 0, sizeof AdditiveTables);
     Additive = AdditiveLayout{};
+    UseWideLanes = WideLanesAvailable();
 }
 
 }  // namespace elDraw

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/draw/blit_rows.h"
 #include "engine/draw_fixture.h"
 #include "engine/reference_blits.h"
 
@@ -114,6 +115,13 @@ constexpr MixBlit kMixBlits[] = {
     {"half-transparent", elDraw::DrawHalfTransparent, reference_blits::DrawHalfTransparent},
 };
 
+// The lane widths this processor can run: the eight-pixel loops, and the sixteen-pixel ones where
+// the processor has them.
+std::vector<bool> LaneWidths() {
+    if (elDraw::WideLanesAvailable()) return {false, true};
+    return {false};
+}
+
 // Every value of one channel of the source over every value of the same channel of the destination,
 // the other bits random (or all clear, or all set), in each format.
 TEST_F(DrawBlitsExactTest, MixedBlitsMatchForEveryPairOfChannelValues) {
@@ -143,10 +151,13 @@ TEST_F(DrawBlitsExactTest, MixedBlitsMatchForEveryPairOfChannelValues) {
                     }
                 }
                 for (const MixBlit& b : kMixBlits) {
-                    SCOPED_TRACE(b.name);
-                    ExpectSame(
-                        before, [&] { return b.ours(100, 100, slot, 0, 0, levels, levels); },
-                        [&] { return b.theirs(100, 100, slot, 0, 0, levels, levels); });
+                    for (const bool wide : LaneWidths()) {
+                        elDraw::UseWideLanes = wide;
+                        SCOPED_TRACE(testing::Message() << b.name << (wide ? ", 16 lanes" : ", 8 lanes"));
+                        ExpectSame(
+                            before, [&] { return b.ours(100, 100, slot, 0, 0, levels, levels); },
+                            [&] { return b.theirs(100, 100, slot, 0, 0, levels, levels); });
+                    }
                 }
                 elDraw::FreeObject(slot);
             }
@@ -165,10 +176,13 @@ TEST_F(DrawBlitsExactTest, MixedBlitsMatchForRandomPixelPairs) {
             const int slot = MakePicture(kSide, kSide, [&](int, int) { return Random16(8); });
             const Pixels before = RandomBack();
             for (const MixBlit& b : kMixBlits) {
-                SCOPED_TRACE(b.name);
-                ExpectSame(
-                    before, [&] { return b.ours(300, 200, slot, 0, 0, kSide, kSide); },
-                    [&] { return b.theirs(300, 200, slot, 0, 0, kSide, kSide); });
+                for (const bool wide : LaneWidths()) {
+                    elDraw::UseWideLanes = wide;
+                    SCOPED_TRACE(testing::Message() << b.name << (wide ? ", 16 lanes" : ", 8 lanes"));
+                    ExpectSame(
+                        before, [&] { return b.ours(300, 200, slot, 0, 0, kSide, kSide); },
+                        [&] { return b.theirs(300, 200, slot, 0, 0, kSide, kSide); });
+                }
             }
             elDraw::FreeObject(slot);
         }
@@ -191,10 +205,14 @@ TEST_F(DrawBlitsExactTest, MixedBlitsMatchAtEveryWidthAndEdge) {
             elDraw::SetClipRect(Pick(-20, 300), Pick(-20, 200), Pick(400, kWidth + 20),
                                 Pick(300, kHeight + 20));
             for (const MixBlit& b : kMixBlits) {
-                SCOPED_TRACE(testing::Message() << b.name << " case " << c);
-                ExpectSame(
-                    before, [&] { return b.ours(x, y, slot, sl, st, sr, sb); },
-                    [&] { return b.theirs(x, y, slot, sl, st, sr, sb); });
+                for (const bool wide : LaneWidths()) {
+                    elDraw::UseWideLanes = wide;
+                    SCOPED_TRACE(testing::Message()
+                                 << b.name << (wide ? ", 16 lanes" : ", 8 lanes") << " case " << c);
+                    ExpectSame(
+                        before, [&] { return b.ours(x, y, slot, sl, st, sr, sb); },
+                        [&] { return b.theirs(x, y, slot, sl, st, sr, sb); });
+                }
             }
             elDraw::FreeObject(slot);
         }
