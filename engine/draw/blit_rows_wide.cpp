@@ -92,17 +92,6 @@ inline __m128i HalfDown(__m128i p) {
 inline __m256i HalfDown(__m256i p) {
     return _mm256_srli_epi16(p, 1);
 }
-template <typename V>
-V Splat(int value);
-template <>
-inline __m128i Splat<__m128i>(int value) {
-    return _mm_set1_epi16(static_cast<short>(value));
-}
-template <>
-inline __m256i Splat<__m256i>(int value) {
-    return _mm256_set1_epi16(static_cast<short>(value));
-}
-
 inline bool AllZero(__m128i p) {
     return _mm_movemask_epi8(Zero(p)) == 0xFFFF;
 }
@@ -110,23 +99,34 @@ inline bool AllZero(__m256i p) {
     return _mm256_movemask_epi8(Zero(p)) == -1;
 }
 
-// The half-transparent rule.
+inline __m128i Splat8(int value) {
+    return _mm_set1_epi16(static_cast<short>(value));
+}
+inline __m256i Splat16(int value) {
+    return _mm256_set1_epi16(static_cast<short>(value));
+}
+
+// The half-transparent rule; its constants are made once per blit.
 struct HalfWide {
     int half;
+    __m128i half8 = Splat8(half);
+    __m256i half16 = Splat16(half);
+
     template <typename V>
-    V operator()(V p, V d) const {
-        const V h = Splat<V>(half);
+    static V Mix(V p, V d, V h) {
         const V mixed = Add(And(HalfDown(p), h), And(HalfDown(d), h));
         const V stays = Zero(p);
         return Or(And(stays, d), AndNot(stays, mixed));
     }
+    __m128i operator()(__m128i p, __m128i d) const { return Mix(p, d, half8); }
+    __m256i operator()(__m256i p, __m256i d) const { return Mix(p, d, half16); }
     std::uint16_t operator()(std::uint16_t p, std::uint16_t d) const {
         return static_cast<std::uint16_t>(((p >> 1) & half) + ((d >> 1) & half));
     }
 };
 
 // The additive rule for red in the high byte, blue in the low byte and green between them, as
-// AddLanesAt in blit_rows.cpp.
+// AddLanesAt in blit_rows.cpp; its constants are made once per blit.
 template <int kRed, int kGreen, int kBlue>
 struct AddWide {
     static constexpr int kRedField = kFiveBitMask << kRed;
@@ -135,11 +135,13 @@ struct AddWide {
     static constexpr int kFill = ((kByteMax << kByteBits) ^ kRedField) | (kByteMax ^ kBlueField);
     static constexpr bool kSignedGreen = (2 * kFiveBitMask) << kGreen <= INT16_MAX;
 
+    __m128i redBlue8 = Splat8(kRedField | kBlueField), green8 = Splat8(kGreenField), fill8 = Splat8(kFill);
+    __m256i redBlue16 = Splat16(kRedField | kBlueField), green16 = Splat16(kGreenField),
+            fill16 = Splat16(kFill);
+
     template <typename V>
-    V operator()(V p, V d) const {
-        const V redBlue = Splat<V>(kRedField | kBlueField);
-        const V green = Splat<V>(kGreenField);
-        const V bytes = AddBytesHeld(And(p, redBlue), Or(d, Splat<V>(kFill)));
+    static V Mix(V p, V d, V redBlue, V green, V fill) {
+        const V bytes = AddBytesHeld(And(p, redBlue), Or(d, fill));
         const V greenSum = Add(And(p, green), And(d, green));
         V greenHeld;
         if constexpr (kSignedGreen) {
@@ -149,6 +151,8 @@ struct AddWide {
         }
         return Or(Or(And(bytes, redBlue), greenHeld), And(Zero(p), d));
     }
+    __m128i operator()(__m128i p, __m128i d) const { return Mix(p, d, redBlue8, green8, fill8); }
+    __m256i operator()(__m256i p, __m256i d) const { return Mix(p, d, redBlue16, green16, fill16); }
     std::uint16_t operator()(std::uint16_t p, std::uint16_t d) const {
         constexpr int kShifts[] = {kRed, kGreen, kBlue};
         int out = 0;
@@ -222,8 +226,11 @@ void WideRow(const std::uint16_t* from, std::uint16_t* to, long long n, const Mi
 
 template <typename Mix>
 void WideBlock(const PixelBlock& b, const Mix& mix) {
-    for (long long row = 0; row < b.height; ++row)
-        WideRow(b.from + row * b.fromPitch, b.to + row * b.toPitch, b.width, mix);
+    const std::uint16_t* from = b.from;
+    std::uint16_t* to = b.to;
+    const long long width = b.width, fromPitch = b.fromPitch, toPitch = b.toPitch;
+    for (long long row = b.height; row > 0; --row, from += fromPitch, to += toPitch)
+        WideRow(from, to, width, mix);
 }
 
 }  // namespace
