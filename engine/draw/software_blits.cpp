@@ -144,6 +144,8 @@ public:
         if (flat_) return w_ >= low_ && w_ <= high_ ? LLONG_MAX : 0;
         return last_.Value() + 1;
     }
+    // Whether w / 360, rounded toward zero, lies in lo..hi.
+    bool Holds(long long w) const { return w >= low_ && w <= high_; }
     void Next() {
         w_ += rowStep_;
         first_.Next();
@@ -251,7 +253,8 @@ int DrawRotated(int dl, int dt, int dr, int db, int angle, int slot, int sl, int
         if (first >= end) continue;
         const long long uFirst = u + first * cs, vFirst = v + first * sn;
         // Both ends of the run read inside the picture, and so does everything between them.
-        if (!t.Reads(uFirst, vFirst) || !t.Reads(u + (end - 1) * cs, v + (end - 1) * sn)) {
+        const long long uLast = u + (end - 1) * cs, vLast = v + (end - 1) * sn;
+        if (!across.Holds(uFirst) || !across.Holds(uLast) || !down.Holds(vFirst) || !down.Holds(vLast)) {
             WalkCheckingEach(t, to, lock, sl, st, u, v, x1 - x0);
             continue;
         }
