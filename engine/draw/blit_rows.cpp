@@ -256,13 +256,18 @@ struct CoordinateLanes {
         remainder = _mm_sub_epi16(remainder, _mm_and_si128(over, _mm_set1_epi16(kTurnScale)));
         quotient = _mm_sub_epi16(quotient, over);
     }
-    // Lanes 0..7 at steps k .. k + 7, from the coordinate at step k.
+    // Lanes 0..7 at steps k .. k + 7, from the coordinate at step k (well inside 32 bits here).
     static CoordinateLanes At(long long value, const std::int16_t* laneQuotient,
                               const std::int16_t* laneRemainder) {
-        const Split s = SplitByScale(value);
+        const auto narrow = static_cast<std::int32_t>(value);
+        std::int32_t quotient = narrow / kTurnScale, remainder = narrow % kTurnScale;
+        if (remainder < 0) {
+            remainder += kTurnScale;
+            --quotient;
+        }
         CoordinateLanes c{
-            _mm_add_epi16(_mm_set1_epi16(static_cast<short>(s.quotient)), LoadLanes(laneQuotient)),
-            _mm_add_epi16(_mm_set1_epi16(static_cast<short>(s.remainder)), LoadLanes(laneRemainder))};
+            _mm_add_epi16(_mm_set1_epi16(static_cast<short>(quotient)), LoadLanes(laneQuotient)),
+            _mm_add_epi16(_mm_set1_epi16(static_cast<short>(remainder)), LoadLanes(laneRemainder))};
         c.Carry();
         return c;
     }
