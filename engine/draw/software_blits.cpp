@@ -252,7 +252,8 @@ int DrawRotated(int dl, int dt, int dr, int db, int angle, int slot, int sl, int
         const long long end = std::min({x1 - x0, across.End(), down.End()});
         if (first >= end) continue;
         const long long uFirst = u + first * cs, vFirst = v + first * sn;
-        // Both ends of the run read inside the picture, and so does everything between them.
+        // The run is copied unchecked only once both its ends are seen to read inside the picture (then
+        // so does everything between them); otherwise the row gets the walk that checks every pixel.
         const long long uLast = u + (end - 1) * cs, vLast = v + (end - 1) * sn;
         if (!across.Holds(uFirst) || !across.Holds(uLast) || !down.Holds(vFirst) || !down.Holds(vLast)) {
             WalkCheckingEach(t, to, lock, sl, st, u, v, x1 - x0);

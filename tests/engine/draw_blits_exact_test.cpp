@@ -219,6 +219,28 @@ TEST_F(DrawBlitsExactTest, MixedBlitsMatchAtEveryWidthAndEdge) {
     }
 }
 
+// A picture slot that shows the back buffer itself: source and destination overlap, and each pixel is
+// mixed from what the pixels before it left, as the one-at-a-time loop did.
+TEST_F(DrawBlitsExactTest, MixedBlitsOfTheBackBufferOntoItselfMatch) {
+    Start(k565);
+    const Pixels before = RandomBack(4);
+    constexpr int kSlot = 400;
+    DrawObject[kSlot] = DrawObjectRecord{elDraw::State.backBuffer, "*", 0, 2, -1, kWidth, kHeight};
+    const int offsets[][2] = {{1, 0}, {3, 1}, {-2, 0}, {0, 1}, {9, -1}, {17, 2}};
+    for (const auto& o : offsets) {
+        for (const MixBlit& b : kMixBlits) {
+            for (const bool wide : LaneWidths()) {
+                elDraw::UseWideLanes = wide;
+                SCOPED_TRACE(testing::Message() << b.name << " moved by " << o[0] << "," << o[1]);
+                ExpectSame(
+                    before, [&] { return b.ours(300 + o[0], 200 + o[1], kSlot, 300, 200, 341, 230); },
+                    [&] { return b.theirs(300 + o[0], 200 + o[1], kSlot, 300, 200, 341, 230); });
+            }
+        }
+    }
+    DrawObject[kSlot] = DrawObjectRecord{};
+}
+
 // Every angle, odd and even boxes and cells, boxes running out of the clip window and off the screen,
 // cells running out of the picture, and coordinates far out.
 TEST_F(DrawBlitsExactTest, RotatedBlitsMatchAtEveryAngleAndEdge) {
