@@ -92,7 +92,7 @@ constexpr int kByteMax = 0xFF;
 // them (5-6-5 and 5-5-5), without moving any channel. Red and blue are added by bytes: the
 // destination's byte has every bit outside its channel set, so the saturating byte add overflows
 // exactly when the channel sum passes 31, and leaves those bits set otherwise. Green's sum fits the
-// lane and is held at its all-ones value by a minimum.
+// lane as a positive value and is held at its all-ones value by a minimum.
 template <int kRed, int kGreen, int kBlue>
 struct AddLanesAt {
     static_assert(kRed >= kByteBits && kRed + 5 <= 2 * kByteBits && kBlue + 5 <= kByteBits);
@@ -101,7 +101,7 @@ struct AddLanesAt {
     static constexpr int kGreenField = kFiveBitMask << kGreen;
     // The bits of each byte outside its channel.
     static constexpr int kFill = ((kByteMax << kByteBits) ^ kRedField) | (kByteMax ^ kBlueField);
-    static constexpr bool kSignedGreen = (2 * kFiveBitMask) << kGreen <= INT16_MAX;
+    static_assert((2 * kFiveBitMask) << kGreen <= INT16_MAX, "green's sum must stay a positive 16-bit value");
 
     __m128i operator()(__m128i p, __m128i d) const {
         const __m128i redBlue = _mm_set1_epi16(static_cast<short>(kRedField | kBlueField));
@@ -109,13 +109,8 @@ struct AddLanesAt {
         const __m128i bytes = _mm_adds_epu8(_mm_and_si128(p, redBlue),
                                             _mm_or_si128(d, _mm_set1_epi16(static_cast<short>(kFill))));
         const __m128i greenSum = _mm_add_epi16(_mm_and_si128(p, green), _mm_and_si128(d, green));
-        __m128i greenHeld;
-        if constexpr (kSignedGreen) {
-            greenHeld = _mm_min_epi16(greenSum, green);
-        } else {
-            greenHeld = _mm_sub_epi16(greenSum, _mm_subs_epu16(greenSum, green));  // unsigned minimum
-        }
-        return KeepWhereZero(p, d, _mm_or_si128(_mm_and_si128(bytes, redBlue), greenHeld));
+        return KeepWhereZero(p, d,
+                             _mm_or_si128(_mm_and_si128(bytes, redBlue), _mm_min_epi16(greenSum, green)));
     }
 };
 
@@ -382,28 +377,30 @@ void CopyTurnedRun(const TurnedRun& r) {
 
 void HalfTransparentBlock(const PixelBlock& b, std::uint16_t half, bool inOrder) {
     const HalfPixel pixel{half};
-    if (!inOrder && UseWideLanes) return HalfTransparentBlockWide(b, half);
+    if (inOrder) return PixelByPixel(b, pixel);
+    if (UseWideLanes) return HalfTransparentBlockWide(b, half);
 #if defined(__SSE2__)
-    if (!inOrder) return MixBlock(b, HalfLanes{_mm_set1_epi16(static_cast<short>(half))}, pixel);
-#endif
+    MixBlock(b, HalfLanes{_mm_set1_epi16(static_cast<short>(half))}, pixel);
+#else
     PixelByPixel(b, pixel);
+#endif
 }
 
 void AdditiveBlock(const PixelBlock& b, bool inOrder) {
     if (!Additive.arithmetic) return PixelByPixel(b, AddByTables{});
-    const AddPixel pixel{{Additive.packShift[0], Additive.packShift[1], Additive.packShift[2]}};
+    const int(&shift)[kChannels] = Additive.packShift;
+    const AddPixel pixel{{shift[0], shift[1], shift[2]}};
+    if (inOrder) return PixelByPixel(b, pixel);
+    const bool fiveSixFive = shift[0] == 11 && shift[1] == 6 && shift[2] == 0;
+    const bool fiveFiveFive = shift[0] == 10 && shift[1] == 5 && shift[2] == 0;
+    if ((fiveSixFive || fiveFiveFive) && UseWideLanes) return AdditiveBlockWide(b, shift[0]);
 #if defined(__SSE2__)
-    if (!inOrder) {
-        const int(&shift)[kChannels] = Additive.packShift;
-        const bool fiveSixFive = shift[0] == 11 && shift[1] == 6 && shift[2] == 0;
-        const bool fiveFiveFive = shift[0] == 10 && shift[1] == 5 && shift[2] == 0;
-        if ((fiveSixFive || fiveFiveFive) && UseWideLanes) return AdditiveBlockWide(b, shift[0]);
-        if (fiveSixFive) return MixBlock(b, AddLanesAt<11, 6, 0>{}, pixel);
-        if (fiveFiveFive) return MixBlock(b, AddLanesAt<10, 5, 0>{}, pixel);
-        return MixBlock(b, AddLanes(shift), pixel);
-    }
-#endif
+    if (fiveSixFive) return MixBlock(b, AddLanesAt<11, 6, 0>{}, pixel);
+    if (fiveFiveFive) return MixBlock(b, AddLanesAt<10, 5, 0>{}, pixel);
+    MixBlock(b, AddLanes(shift), pixel);
+#else
     PixelByPixel(b, pixel);
+#endif
 }
 
 }  // namespace elDraw

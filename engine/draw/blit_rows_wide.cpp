@@ -19,8 +19,12 @@ bool WideLanesAvailable() {
 
 // Everything from here on is compiled for AVX2 and reached only where WideLanesAvailable() holds. It
 // uses no library templates: their compiled copies are shared with other files.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 
 namespace {
 
@@ -56,23 +60,11 @@ inline __m128i Add(__m128i a, __m128i b) {
 inline __m256i Add(__m256i a, __m256i b) {
     return _mm256_add_epi16(a, b);
 }
-inline __m128i Sub(__m128i a, __m128i b) {
-    return _mm_sub_epi16(a, b);
-}
-inline __m256i Sub(__m256i a, __m256i b) {
-    return _mm256_sub_epi16(a, b);
-}
 inline __m128i AddBytesHeld(__m128i a, __m128i b) {
     return _mm_adds_epu8(a, b);
 }
 inline __m256i AddBytesHeld(__m256i a, __m256i b) {
     return _mm256_adds_epu8(a, b);
-}
-inline __m128i SubHeld(__m128i a, __m128i b) {
-    return _mm_subs_epu16(a, b);
-}
-inline __m256i SubHeld(__m256i a, __m256i b) {
-    return _mm256_subs_epu16(a, b);
 }
 inline __m128i Min(__m128i a, __m128i b) {
     return _mm_min_epi16(a, b);
@@ -91,9 +83,6 @@ inline __m128i HalfDown(__m128i p) {
 }
 inline __m256i HalfDown(__m256i p) {
     return _mm256_srli_epi16(p, 1);
-}
-inline bool AllZero(__m128i p) {
-    return _mm_movemask_epi8(Zero(p)) == 0xFFFF;
 }
 inline bool AllZero(__m256i p) {
     return _mm256_movemask_epi8(Zero(p)) == -1;
@@ -133,7 +122,7 @@ struct AddWide {
     static constexpr int kBlueField = kFiveBitMask << kBlue;
     static constexpr int kGreenField = kFiveBitMask << kGreen;
     static constexpr int kFill = ((kByteMax << kByteBits) ^ kRedField) | (kByteMax ^ kBlueField);
-    static constexpr bool kSignedGreen = (2 * kFiveBitMask) << kGreen <= INT16_MAX;
+    static_assert((2 * kFiveBitMask) << kGreen <= INT16_MAX, "green's sum must stay a positive 16-bit value");
 
     __m128i redBlue8 = Splat8(kRedField | kBlueField), green8 = Splat8(kGreenField), fill8 = Splat8(kFill);
     __m256i redBlue16 = Splat16(kRedField | kBlueField), green16 = Splat16(kGreenField),
@@ -143,13 +132,7 @@ struct AddWide {
     static V Mix(V p, V d, V redBlue, V green, V fill) {
         const V bytes = AddBytesHeld(And(p, redBlue), Or(d, fill));
         const V greenSum = Add(And(p, green), And(d, green));
-        V greenHeld;
-        if constexpr (kSignedGreen) {
-            greenHeld = Min(greenSum, green);
-        } else {
-            greenHeld = Sub(greenSum, SubHeld(greenSum, green));
-        }
-        return Or(Or(And(bytes, redBlue), greenHeld), And(Zero(p), d));
+        return Or(Or(And(bytes, redBlue), Min(greenSum, green)), And(Zero(p), d));
     }
     __m128i operator()(__m128i p, __m128i d) const { return Mix(p, d, redBlue8, green8, fill8); }
     __m256i operator()(__m256i p, __m256i d) const { return Mix(p, d, redBlue16, green16, fill16); }
@@ -245,7 +228,11 @@ void AdditiveBlockWide(const PixelBlock& b, int redShift) {
     WideBlock(b, AddWide<10, 5, 0>{});
 }
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 #else
 
