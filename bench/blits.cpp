@@ -24,6 +24,9 @@ constexpr int kScreenHeight = 600;
 constexpr int kDrawX = 100;
 constexpr int kDrawY = 50;
 constexpr int kAngle = 30;
+constexpr int kSparkSide = 14;
+constexpr int kFieldLeft = 220;
+constexpr int kFieldRight = 580;
 
 struct Size {
     int width;
@@ -185,6 +188,33 @@ void Ours_Rotated(benchmark::State& state) {
                }));
 }
 
+// A spark wholly off the play field: the call must cost next to nothing.
+void Ours_AdditiveOffField(benchmark::State& state) {
+    const int slot = OurSprite(kSparkSide, kSparkSide);
+    elDraw::SetClipRect(kFieldLeft, 0, kFieldRight, kScreenHeight);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            elDraw::DrawAdditive(kFieldRight + 40, kDrawY, slot, 0, 0, kSparkSide, kSparkSide));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// A frame's worth of sparks: every pool full, 14 x 14 additive sprites spread over and around the play
+// field, about a third of them wholly outside it. One iteration is one frame's sparks.
+void Ours_SparkFrame(benchmark::State& state) {
+    constexpr int kSparks = 4680;
+    const int slot = OurSprite(kSparkSide, kSparkSide);
+    elDraw::SetClipRect(kFieldLeft, 0, kFieldRight, kScreenHeight);
+    std::vector<std::pair<int, int>> at(kSparks);
+    for (int i = 0; i < kSparks; ++i) at[i] = {100 + (i * 37) % 560, -20 + (i * 53) % 640};
+    for (auto _ : state) {
+        for (const auto& [x, y] : at) elDraw::DrawAdditive(x, y, slot, 0, 0, kSparkSide, kSparkSide);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kSparks);
+}
+
 void Ours_ClearAndPresent(benchmark::State& state) {
     Setup();
     RecordOurs("clear_present", state, Run(state, 1LL * kScreenWidth * kScreenHeight, [] {
@@ -288,6 +318,8 @@ BENCHMARK(Ours_HalfTransparent)->Apply(SpriteSizes);
 BENCHMARK(Sdl_HalfTransparent)->Apply(SpriteSizes);
 BENCHMARK(Ours_Rotated)->Apply(SpriteSizes);
 BENCHMARK(Sdl_Scaled)->Apply(SpriteSizes);
+BENCHMARK(Ours_AdditiveOffField);
+BENCHMARK(Ours_SparkFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Ours_ClearAndPresent)->Apply(ScreenSize);
 BENCHMARK(Sdl_ClearAndPresent)->Apply(ScreenSize);
 

@@ -5,27 +5,6 @@
 
 namespace elDraw {
 
-SourceRect InsidePicture(int slot, long long x, long long y, long long sl, long long st, long long sr,
-                         long long sb) {
-    const DrawObjectRecord& o = DrawObject[slot];
-    if (sl < 0) {
-        x -= sl;
-        sl = 0;
-    }
-    if (st < 0) {
-        y -= st;
-        st = 0;
-    }
-    sr = std::min<long long>(sr, o.width);
-    sb = std::min<long long>(sb, o.height);
-    return SourceRect{x, y, sl, st, sr, sb};
-}
-
-ClipRectangle EffectiveClip() {
-    return ClipRectangle{std::max(ClipWindow.left, 0), std::max(ClipWindow.top, 0),
-                         std::min(ClipWindow.right, State.width), std::min(ClipWindow.bottom, State.height)};
-}
-
 void SetClipRect(int left, int top, int right, int bottom) {
     ClipWindow = ClipRectangle{left, top, right, bottom};
 }

@@ -2,6 +2,7 @@
 // format of the back buffer and the tables built from it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "engine/elDraw.h"
@@ -92,16 +93,35 @@ void ClearPixelTables();
 struct SourceRect {
     long long x, y, sl, st, sr, sb;
 };
-SourceRect InsidePicture(int slot, long long x, long long y, long long sl, long long st, long long sr,
-                         long long sb);
+inline SourceRect InsidePicture(int slot, long long x, long long y, long long sl, long long st, long long sr,
+                                long long sb) {
+    const DrawObjectRecord& o = DrawObject[slot];
+    if (sl < 0) {
+        x -= sl;
+        sl = 0;
+    }
+    if (st < 0) {
+        y -= st;
+        st = 0;
+    }
+    sr = std::min<long long>(sr, o.width);
+    sb = std::min<long long>(sb, o.height);
+    return SourceRect{x, y, sl, st, sr, sb};
+}
 
 // Keyed or opaque copy from any slot, internal ones included.
 HRESULT BlitSlot(long long x, long long y, int slot, long long sl, long long st, long long sr, long long sb,
                  bool keyed);
 // The slot's surface, or null for a slot number outside the table or a slot without one.
-LPDIRECTDRAWSURFACE SlotSurface(int slot);
+inline LPDIRECTDRAWSURFACE SlotSurface(int slot) {
+    if (slot < 0 || slot >= kDrawObjectCount) return nullptr;
+    return DrawObject[slot].surface;
+}
 // ClipWindow within the screen.
-ClipRectangle EffectiveClip();
+inline ClipRectangle EffectiveClip() {
+    return ClipRectangle{std::max(ClipWindow.left, 0), std::max(ClipWindow.top, 0),
+                         std::min(ClipWindow.right, State.width), std::min(ClipWindow.bottom, State.height)};
+}
 // Caps of an off-screen picture surface for a memory mode.
 DWORD PictureCaps(int mode);
 // Scrolls the map view by this frame's time and draws it over the back buffer.

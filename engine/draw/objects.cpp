@@ -97,11 +97,6 @@ DWORD PictureCaps(int mode) {
     return mode == kReloadMode ? DDSCAPS_OFFSCREENPLAIN : DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
 }
 
-LPDIRECTDRAWSURFACE SlotSurface(int slot) {
-    if (slot < 0 || slot >= kDrawObjectCount) return nullptr;
-    return DrawObject[slot].surface;
-}
-
 int LoadObject(const char* name, int mode) {
     constexpr const char* kWhere = "elDraw::LoadObject";
     if (name == nullptr) name = "";

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <numbers>
 
+#include "engine/draw/blit_rows.h"
 #include "engine/draw/draw_state.h"
 
 constinit int SineTable[kSineTableSize] = {};
@@ -16,6 +17,8 @@ constexpr int kSineScale = 360;
 constexpr int kFullTurn = 360;
 constexpr int kSixBitMax = 63;
 constexpr int kFiveBitMax = 31;
+// The highest pack shift whose five bits the additive arithmetic can move to the top of a 16-bit lane.
+constexpr int kHighestArithmeticShift = 11;
 
 std::uint8_t FiveBits(int pixel, const ChannelFormat& c) {
     int v = (pixel & static_cast<int>(c.mask)) >> c.shift;
@@ -46,11 +49,19 @@ void BuildPixelTables() {
             }
         }
     }
+    UseWideLanes = WideLanesAvailable();
+    Additive.arithmetic = true;
+    for (int c = 0; c < 3; ++c) {
+        Additive.packShift[c] = channels[c]->packShift;
+        if (channels[c]->packShift > kHighestArithmeticShift) Additive.arithmetic = false;
+    }
 }
 
 void ClearPixelTables() {
     std::memset(ChannelSplitTable, 0, sizeof ChannelSplitTable);
     std::memset(AdditiveTables, 0, sizeof AdditiveTables);
+    Additive = AdditiveLayout{};
+    UseWideLanes = WideLanesAvailable();
 }
 
 }  // namespace elDraw

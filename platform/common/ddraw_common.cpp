@@ -105,6 +105,24 @@ void ShowIfPrimary(const SurfaceData& d) {
                              d.pitch);
 }
 
+DDPIXELFORMAT PixelFormat(const SurfaceData& d) {
+    return DDPIXELFORMAT{sizeof(DDPIXELFORMAT), DDPF_RGB,     0, display_backend::BitCount(), d.masks.red,
+                         d.masks.green,         d.masks.blue, 0};
+}
+
+// What GetSurfaceDesc reports; Lock fills the same, once per blit, so it looks the surface up once.
+void Describe(const SurfaceData& d, DDSURFACEDESC* desc) {
+    *desc = DDSURFACEDESC{};
+    desc->dwSize = sizeof(DDSURFACEDESC);
+    desc->dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT | DDSD_PITCH | DDSD_PIXELFORMAT;
+    desc->dwWidth = static_cast<DWORD>(d.width);
+    desc->dwHeight = static_cast<DWORD>(d.height);
+    desc->lPitch = d.pitch * static_cast<LONG>(sizeof(std::uint16_t));
+    desc->ddsCaps.dwCaps = d.caps;
+    desc->ddckCKSrcBlt = DDCOLORKEY{d.keyLow, d.keyHigh};
+    desc->ddpfPixelFormat = PixelFormat(d);
+}
+
 bool IsKey(const SurfaceData& src, std::uint16_t p) {
     return p >= src.keyLow && p <= src.keyHigh;
 }
@@ -514,7 +532,7 @@ HRESULT DirectDrawSurface::Lock(const RECT* rect, DDSURFACEDESC* desc, DWORD fla
     if (d->dc != nullptr) return DDERR_SURFACEBUSY;
     const RECT r = rect != nullptr ? *rect : Whole(*d);
     if (!Inside(r, *d)) return DDERR_INVALIDRECT;
-    GetSurfaceDesc(desc);
+    Describe(*d, desc);
     desc->lpSurface = d->pixels.data() + static_cast<std::size_t>(r.top) * d->pitch + r.left;
     ++d->locks;
     if (!(flags & DDLOCK_READONLY)) Written(*d);
@@ -574,9 +592,7 @@ HRESULT DirectDrawSurface::GetPixelFormat(DDPIXELFORMAT* format) {
     SurfaceData* d = Data(this);
     if (d == nullptr) return DDERR_INVALIDOBJECT;
     if (format == nullptr) return DDERR_INVALIDPARAMS;
-    *format =
-        DDPIXELFORMAT{sizeof(DDPIXELFORMAT), DDPF_RGB,      0, display_backend::BitCount(), d->masks.red,
-                      d->masks.green,        d->masks.blue, 0};
+    *format = PixelFormat(*d);
     return DD_OK;
 }
 
@@ -584,15 +600,7 @@ HRESULT DirectDrawSurface::GetSurfaceDesc(DDSURFACEDESC* desc) {
     SurfaceData* d = Data(this);
     if (d == nullptr) return DDERR_INVALIDOBJECT;
     if (desc == nullptr) return DDERR_INVALIDPARAMS;
-    *desc = DDSURFACEDESC{};
-    desc->dwSize = sizeof(DDSURFACEDESC);
-    desc->dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT | DDSD_PITCH | DDSD_PIXELFORMAT;
-    desc->dwWidth = static_cast<DWORD>(d->width);
-    desc->dwHeight = static_cast<DWORD>(d->height);
-    desc->lPitch = d->pitch * static_cast<LONG>(sizeof(std::uint16_t));
-    desc->ddsCaps.dwCaps = d->caps;
-    desc->ddckCKSrcBlt = DDCOLORKEY{d->keyLow, d->keyHigh};
-    GetPixelFormat(&desc->ddpfPixelFormat);
+    Describe(*d, desc);
     return DD_OK;
 }
 
