@@ -96,6 +96,24 @@ void RunAttackRows(std::span<const AttackRow> rows, int n) {
     }
 }
 
+void RunWaveRows(std::span<const WaveRow> rows) {
+    for (const WaveRow& row : rows) {
+        if (!(StageScroll > row.low && StageScroll < row.high)) continue;
+        for (Routine call : row.calls) {
+            if (call == nullptr) break;
+            call();
+        }
+    }
+}
+
+void RunPoolSteps(std::span<const PoolStep> steps) {
+    for (const PoolStep& step : steps) {
+        if (step.when != nullptr && !step.when()) continue;
+        step.move();
+        if (step.draw != nullptr) step.draw();
+    }
+}
+
 void RunAttackStep(const AttackSchedule& schedule, const BossRecord& boss) {
     if (!(boss.health > schedule.low && boss.health < schedule.high)) return;
     int& clock = *schedule.clock;

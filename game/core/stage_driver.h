@@ -23,6 +23,25 @@ struct AttackRow {
 // Runs every row whose window holds n.
 void RunAttackRows(std::span<const AttackRow> rows, int n);
 
+// A row of a wave schedule: while low < StageScroll < high (both strict) the calls run in order.
+inline constexpr int kMaxWaveCalls = 10;
+struct WaveRow {
+    float low;
+    float high;
+    Routine calls[kMaxWaveCalls];
+};
+
+void RunWaveRows(std::span<const WaveRow> rows);
+
+// A pool's move, then its draw (none: only the move), while `when` (if given) holds.
+struct PoolStep {
+    Routine move;
+    Routine draw = nullptr;
+    bool (*when)() = nullptr;
+};
+
+void RunPoolSteps(std::span<const PoolStep> steps);
+
 // The boss's attack clock: raised by 1 at the start of every boss-phase frame in which the boss's health
 // lies strictly inside (low, high); the rows test the raised value, `afterRows` runs next, then the
 // clock goes back to 0 once it reaches `wrapAt()` (never when that is 0, and then it stops at INT_MAX).

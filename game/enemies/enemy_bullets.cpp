@@ -355,6 +355,24 @@ void DrawSmallEnemySpread(int slot, int style) {
     if (IsSlot(slot) && style >= 0 && style < 3) DrawPoolLook(kSmallEnemySpreads, kSpreadLooks[style], slot);
 }
 
+void RunSmallEnemyBullets() {
+    // The aimed shots of slots 0..8 and the spreads of the slots that fire them, each in its style.
+    struct SlotStyle {
+        int slot;
+        int style;
+    };
+    constexpr SlotStyle kShots[] = {{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 1}, {8, 1}};
+    constexpr SlotStyle kSpreads[] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {7, 0}, {8, 0}};
+    for (const SlotStyle& s : kShots) {
+        MoveSmallEnemyShot(s.slot);
+        DrawSmallEnemyShot(s.slot, s.style);
+    }
+    for (const SlotStyle& s : kSpreads) {
+        MoveSmallEnemySpread(s.slot);
+        DrawSmallEnemySpread(s.slot, s.style);
+    }
+}
+
 void FireSpinnerVolleys1() {
     FirePool(kSpinnerVolleys1);
 }

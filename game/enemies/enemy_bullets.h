@@ -11,6 +11,8 @@ void DrawSmallEnemyShot(int slot, int style);
 void FireSmallEnemySpread(int slot);
 void MoveSmallEnemySpread(int slot);
 void DrawSmallEnemySpread(int slot, int style);
+// Every stage moves and draws the same slots' shots and spreads in the same styles.
+void RunSmallEnemyBullets();
 
 // Spinner volleys: five aimed shots per spinner.
 void FireSpinnerVolleys1();

@@ -215,3 +215,10 @@ void DrawSmallEnemy(int slot, int look) {
         if (sprite.flameCount > 0) r.flameFrame = NextFlameFrame(r.flameFrame);
     });
 }
+
+void RunSmallEnemySlots(std::span<const SmallEnemySlotPlan> plans) {
+    for (int slot = 0; slot < static_cast<int>(plans.size()); ++slot) {
+        MoveSmallEnemy(slot, plans[slot].pattern);
+        DrawSmallEnemy(slot, plans[slot].look);
+    }
+}

@@ -33,27 +33,9 @@ void StartStageMusic() {
 // ---- Enemies and the wave schedule
 // ---------------------------------------------------------------------------
 
-template <int Slot>
-void SpawnSlot() {
-    SpawnSmallEnemy(Slot);
-}
-template <int Slot>
-void ShotOf() {
-    FireSmallEnemyShot(Slot);
-}
-template <int Slot>
-void SpreadOf() {
-    FireSmallEnemySpread(Slot);
-}
-
 // The small-enemy slots' movement patterns and looks.
-struct SlotPlan {
-    int pattern;
-    int look;
-};
-constexpr SlotPlan kSlotPlans[] = {{1, 1}, {2, 1}, {2, 1},  {3, 2}, {4, 2}, {5, 0}, {6, 0}, {7, 0},
-                                   {8, 0}, {9, 5}, {10, 6}, {5, 0}, {6, 0}, {7, 4}, {8, 4}};
-constexpr int kSlotCount = static_cast<int>(sizeof(kSlotPlans) / sizeof(kSlotPlans[0]));
+constexpr SmallEnemySlotPlan kSlotPlans[] = {{1, 1}, {2, 1}, {2, 1},  {3, 2}, {4, 2}, {5, 0}, {6, 0}, {7, 0},
+                                             {8, 0}, {9, 5}, {10, 6}, {5, 0}, {6, 0}, {7, 4}, {8, 4}};
 
 // Moves and draws of the stage's objects and ordinary enemies, in order.
 constexpr Routine kEnemySteps[] = {
@@ -65,28 +47,28 @@ constexpr Routine kEnemySteps[] = {
     DrawWaveFlyers1,        MoveWaveFlyers2,        DrawWaveFlyers2,
 };
 
-// A row of the wave schedule: while low < StageScroll < high the calls run in order.
-constexpr int kMaxWaveCalls = 10;
-struct WaveRow {
-    float low;
-    float high;
-    Routine calls[kMaxWaveCalls];
-};
-
 constexpr WaveRow kWaveSchedule[] = {
-    {120.0f, 700.0f, {SpawnSlot<9>, SpawnSlot<10>}},
-    {250.0f, 500.0f, {SpawnSlot<0>, ShotOf<0>}},
-    {300.0f, 600.0f, {SpawnSlot<1>, ShotOf<1>, SpreadOf<1>}},
-    {350.0f, 600.0f, {SpawnSlot<2>, ShotOf<2>, SpreadOf<2>}},
-    {600.0f, 900.0f, {SpawnSlot<3>, ShotOf<3>, SpreadOf<3>}},
-    {700.0f, 900.0f, {SpawnSlot<4>, ShotOf<4>, SpreadOf<4>}},
-    {800.0f, 1200.0f, {SpawnSlot<5>, ShotOf<5>}},
-    {900.0f, 1250.0f, {SpawnSlot<6>, ShotOf<6>}},
-    {1050.0f, 1200.0f, {SpawnSlot<7>, ShotOf<7>, SpreadOf<7>, SpawnSlot<8>, ShotOf<8>, SpreadOf<8>}},
-    {1200.0f, 1300.0f, {SpawnSlot<9>, ShotOf<9>, SpreadOf<9>}},
-    {1300.0f, 1400.0f, {SpawnSlot<10>, ShotOf<10>, SpreadOf<10>}},
-    {1300.0f, 1450.0f, {SpawnSlot<11>, ShotOf<11>, SpawnSlot<12>, ShotOf<12>}},
-    {1350.0f, 1500.0f, {SpawnSlot<13>, ShotOf<13>, SpreadOf<13>, SpawnSlot<14>, ShotOf<14>, SpreadOf<14>}},
+    {120.0f, 700.0f, {SpawnSmallEnemySlot<9>, SpawnSmallEnemySlot<10>}},
+    {250.0f, 500.0f, {SpawnSmallEnemySlot<0>, FireSmallEnemyShotOf<0>}},
+    {300.0f, 600.0f, {SpawnSmallEnemySlot<1>, FireSmallEnemyShotOf<1>, FireSmallEnemySpreadOf<1>}},
+    {350.0f, 600.0f, {SpawnSmallEnemySlot<2>, FireSmallEnemyShotOf<2>, FireSmallEnemySpreadOf<2>}},
+    {600.0f, 900.0f, {SpawnSmallEnemySlot<3>, FireSmallEnemyShotOf<3>, FireSmallEnemySpreadOf<3>}},
+    {700.0f, 900.0f, {SpawnSmallEnemySlot<4>, FireSmallEnemyShotOf<4>, FireSmallEnemySpreadOf<4>}},
+    {800.0f, 1200.0f, {SpawnSmallEnemySlot<5>, FireSmallEnemyShotOf<5>}},
+    {900.0f, 1250.0f, {SpawnSmallEnemySlot<6>, FireSmallEnemyShotOf<6>}},
+    {1050.0f,
+     1200.0f,
+     {SpawnSmallEnemySlot<7>, FireSmallEnemyShotOf<7>, FireSmallEnemySpreadOf<7>, SpawnSmallEnemySlot<8>,
+      FireSmallEnemyShotOf<8>, FireSmallEnemySpreadOf<8>}},
+    {1200.0f, 1300.0f, {SpawnSmallEnemySlot<9>, FireSmallEnemyShotOf<9>, FireSmallEnemySpreadOf<9>}},
+    {1300.0f, 1400.0f, {SpawnSmallEnemySlot<10>, FireSmallEnemyShotOf<10>, FireSmallEnemySpreadOf<10>}},
+    {1300.0f,
+     1450.0f,
+     {SpawnSmallEnemySlot<11>, FireSmallEnemyShotOf<11>, SpawnSmallEnemySlot<12>, FireSmallEnemyShotOf<12>}},
+    {1350.0f,
+     1500.0f,
+     {SpawnSmallEnemySlot<13>, FireSmallEnemyShotOf<13>, FireSmallEnemySpreadOf<13>, SpawnSmallEnemySlot<14>,
+      FireSmallEnemyShotOf<14>, FireSmallEnemySpreadOf<14>}},
     {160.0f, 200.0f, {TickFormationShooters1}},
     {200.0f, 250.0f, {TickFormationShooters2}},
     {400.0f, 450.0f, {TickFormationShooters3}},
@@ -103,30 +85,16 @@ constexpr WaveRow kWaveSchedule[] = {
 };
 
 void RunEnemies() {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        MoveSmallEnemy(slot, kSlotPlans[slot].pattern);
-        DrawSmallEnemy(slot, kSlotPlans[slot].look);
-    }
+    RunSmallEnemySlots(kSlotPlans);
     for (Routine step : kEnemySteps) step();
-    for (const WaveRow& row : kWaveSchedule) {
-        if (!(StageScroll > row.low && StageScroll < row.high)) continue;
-        for (Routine call : row.calls) {
-            if (call == nullptr) break;
-            call();
-        }
-    }
+    RunWaveRows(kWaveSchedule);
 }
 
 // ---- Bullet pools
 // --------------------------------------------------------------------------------------------
 
-struct PoolSteps {
-    Routine move;
-    Routine draw;
-};
-
 // Boss A's pools, each moved then drawn.
-constexpr PoolSteps kBossPools[] = {
+constexpr PoolStep kBossPools[] = {
     {MoveBossARain01, DrawBossARain01},         {MoveBossARain02, DrawBossARain02},
     {MoveBossAVolley03, DrawBossAVolley03},     {MoveBossAVolley04, DrawBossAVolley04},
     {MoveBossAVolley05, DrawBossAVolley05},     {MoveBossAVolley06, DrawBossAVolley06},
@@ -149,16 +117,8 @@ constexpr PoolSteps kBossPools[] = {
     {MoveBossAShots06, DrawBossAShots06},
 };
 
-// The small enemies' shots (slots 0..8) and spreads, with the style each slot is drawn in.
-struct SlotStyle {
-    int slot;
-    int style;
-};
-constexpr SlotStyle kSlotShots[] = {{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 1}, {8, 1}};
-constexpr SlotStyle kSlotSpreads[] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {7, 0}, {8, 0}};
-
 // The stage's own pools and the kinds' pools.
-constexpr PoolSteps kStagePools[] = {
+constexpr PoolStep kStagePools[] = {
     {MoveSpinShotsA, DrawSpinShotsA},
     {MoveSpinShotsB, DrawSpinShotsB},
     {MoveFormationShots1, DrawFormationShots1},
@@ -181,26 +141,13 @@ constexpr PoolSteps kStagePools[] = {
 };
 
 void RunPools() {
-    for (const PoolSteps& pool : kBossPools) {
-        pool.move();
-        pool.draw();
-    }
+    RunPoolSteps(kBossPools);
     if (ScoringMode[1] == 1) {
         MoveBossACurtain01();
         MoveBossACurtain02();
     }
-    for (const SlotStyle& s : kSlotShots) {
-        MoveSmallEnemyShot(s.slot);
-        DrawSmallEnemyShot(s.slot, s.style);
-    }
-    for (const SlotStyle& s : kSlotSpreads) {
-        MoveSmallEnemySpread(s.slot);
-        DrawSmallEnemySpread(s.slot, s.style);
-    }
-    for (const PoolSteps& pool : kStagePools) {
-        pool.move();
-        pool.draw();
-    }
+    RunSmallEnemyBullets();
+    RunPoolSteps(kStagePools);
     if (ScoringMode[0] != 1) {
         MoveSpinShotsA();
         MoveSpinShotsB();

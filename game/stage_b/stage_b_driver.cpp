@@ -86,102 +86,60 @@ void AfterAttackRows(int n) {
     }
 }
 
-// ---- The wave table (stage clock, bounds excluded), by the place in the frame its rows run --------------
-
-enum class WavePart : unsigned char { kPrelude, kMidStage, kCarrier1, kCarrier2 };
-
-inline constexpr int kMaxWaveCalls = 10;
-struct WaveRow {
-    WavePart part;
-    float low;
-    float high;
-    Routine calls[kMaxWaveCalls];
+// ---- The wave table (stage clock, bounds excluded), in the four places of the frame its rows run.
+constexpr WaveRow kPreludeWaves[] = {
+    {50.0f, 120.0f, {TickFormationShooters1, TickFormationShooters2}},
+    {80.0f, 150.0f, {SpawnSmallEnemySlot<5>, FireSmallEnemyShotOf<5>}},
+    {90.0f, 160.0f, {SpawnSmallEnemySlot<6>, FireSmallEnemyShotOf<6>}},
+    {100.0f, 180.0f, {SpawnSmallEnemySlot<7>, FireSmallEnemyShotOf<7>, FireSmallEnemySpreadOf<7>}},
+    {105.0f, 180.0f, {SpawnSmallEnemySlot<8>, FireSmallEnemyShotOf<8>, FireSmallEnemySpreadOf<8>}},
+    {120.0f, 200.0f, {SpawnSmallEnemySlot<9>, FireSmallEnemyShotOf<9>, FireSmallEnemySpreadOf<9>}},
+    {130.0f, 200.0f, {SpawnSmallEnemySlot<10>, FireSmallEnemyShotOf<10>, FireSmallEnemySpreadOf<10>}},
 };
-
-template <int Slot>
-void SpawnSlot() {
-    SpawnSmallEnemy(Slot);
-}
-template <int Slot>
-void ShotSlot() {
-    FireSmallEnemyShot(Slot);
-}
-template <int Slot>
-void SpreadSlot() {
-    FireSmallEnemySpread(Slot);
-}
-
-constexpr WavePart kPrelude = WavePart::kPrelude;
-
-constexpr WaveRow kWaves[] = {
-    {kPrelude, 50.0f, 120.0f, {TickFormationShooters1, TickFormationShooters2}},
-    {kPrelude, 80.0f, 150.0f, {SpawnSlot<5>, ShotSlot<5>}},
-    {kPrelude, 90.0f, 160.0f, {SpawnSlot<6>, ShotSlot<6>}},
-    {kPrelude, 100.0f, 180.0f, {SpawnSlot<7>, ShotSlot<7>, SpreadSlot<7>}},
-    {kPrelude, 105.0f, 180.0f, {SpawnSlot<8>, ShotSlot<8>, SpreadSlot<8>}},
-    {kPrelude, 120.0f, 200.0f, {SpawnSlot<9>, ShotSlot<9>, SpreadSlot<9>}},
-    {kPrelude, 130.0f, 200.0f, {SpawnSlot<10>, ShotSlot<10>, SpreadSlot<10>}},
-    {WavePart::kMidStage,
-     890.0f,
+constexpr WaveRow kMidStageWaves[] = {
+    {890.0f,
      1100.0f,
      {FirePellets07, FirePellets08, FirePellets09, FirePellets10, FirePellets11, FireShotLines1,
       FireShotLines2, FireShotLines3, FireShotLines4, FireShotLines5}},
-    {WavePart::kMidStage,
-     1100.0f,
+    {1100.0f,
      1180.0f,
-     {SpawnSlot<3>, ShotSlot<3>, SpreadSlot<3>, SpawnSlot<4>, ShotSlot<4>, SpreadSlot<4>}},
-    {WavePart::kCarrier1,
-     200.0f,
+     {SpawnSmallEnemySlot<3>, FireSmallEnemyShotOf<3>, FireSmallEnemySpreadOf<3>, SpawnSmallEnemySlot<4>,
+      FireSmallEnemyShotOf<4>, FireSmallEnemySpreadOf<4>}},
+};
+constexpr WaveRow kCarrier1Waves[] = {
+    {200.0f,
      230.0f,
      {FirePellets18, FirePellets19, FirePellets20, FirePellets21, FirePellets22, TickCarrierMissiles1,
       TickCarrierMissiles2, TickCarrierMissiles3}},
-    {WavePart::kCarrier1,
-     670.0f,
+    {670.0f,
      700.0f,
      {FirePellets18, FirePellets19, FirePellets20, FirePellets21, FirePellets22, TickCarrierMissiles1,
       TickCarrierMissiles2, TickCarrierMissiles3}},
-    {WavePart::kCarrier2,
-     200.0f,
+};
+constexpr WaveRow kCarrier2Waves[] = {
+    {200.0f,
      230.0f,
      {FirePellets23, FirePellets24, FirePellets25, FirePellets26, FirePellets27, TickCarrierMissiles4,
       TickCarrierMissiles5, TickCarrierMissiles6}},
-    {WavePart::kCarrier2,
-     670.0f,
+    {670.0f,
      700.0f,
      {FirePellets23, FirePellets24, FirePellets25, FirePellets26, FirePellets27, TickCarrierMissiles4,
       TickCarrierMissiles5, TickCarrierMissiles6}},
 };
-
-void RunWaves(WavePart part) {
-    for (const WaveRow& row : kWaves) {
-        if (row.part != part || !(StageScroll > row.low && StageScroll < row.high)) continue;
-        for (Routine call : row.calls) {
-            if (call == nullptr) break;
-            call();
-        }
-    }
-}
 
 // ---- The stage's own enemies ------------------------------------------------------------------------
 
 // Small-enemy slots 0 to 10: the movement pattern and the look of each.
-struct SlotStyle {
-    int pattern;
-    int look;
-};
-constexpr SlotStyle kSlotStyles[] = {{1, 4}, {2, 4}, {2, 4}, {3, 2}, {4, 2}, {5, 0},
-                                     {6, 0}, {7, 0}, {8, 0}, {9, 5}, {10, 6}};
+constexpr SmallEnemySlotPlan kSlotStyles[] = {{1, 4}, {2, 4}, {2, 4}, {3, 2}, {4, 2}, {5, 0},
+                                              {6, 0}, {7, 0}, {8, 0}, {9, 5}, {10, 6}};
 
 void RunEnemies() {
-    for (int slot = 0; slot < static_cast<int>(std::size(kSlotStyles)); ++slot) {
-        MoveSmallEnemy(slot, kSlotStyles[slot].pattern);
-        DrawSmallEnemy(slot, kSlotStyles[slot].look);
-    }
+    RunSmallEnemySlots(kSlotStyles);
     MoveFormationShooters1();
     DrawFormationShooters1();
     MoveFormationShooters2();
     DrawFormationShooters2();
-    RunWaves(WavePart::kPrelude);
+    RunWaveRows(kPreludeWaves);
     MoveSpinners1();
     DrawSpinners1();
     MoveSpinners2();
@@ -197,23 +155,18 @@ void RunEnemies() {
     MoveDivers();
     MoveDivers();
     DrawDivers();
-    RunWaves(WavePart::kMidStage);
+    RunWaveRows(kMidStageWaves);
     MoveCarrier1();
     DrawCarrier1();
-    RunWaves(WavePart::kCarrier1);
+    RunWaveRows(kCarrier1Waves);
     MoveCarrier2();
     DrawCarrier2();
-    RunWaves(WavePart::kCarrier2);
+    RunWaveRows(kCarrier2Waves);
 }
 
 // ---- Pools, each moved then drawn, in the frame's order -------------------------------------------------
 
-struct MoveDraw {
-    Routine move;
-    Routine draw;
-};
-
-constexpr MoveDraw kBossBPools[] = {
+constexpr PoolStep kBossBPools[] = {
     {MoveBossBArm02, DrawBossBArm02},
     {MoveBossBArm03, DrawBossBArm03},
     {MoveBossBArm01, DrawBossBArm01},
@@ -285,7 +238,7 @@ constexpr MoveDraw kBossBPools[] = {
 constexpr Routine kExtraFanSecondRun[] = {MoveBossBExtraFan04, MoveBossBExtraFan05, MoveBossBExtraFan02,
                                           MoveBossBExtraFan03, MoveBossBExtraFan01};
 
-constexpr MoveDraw kOrdinaryPools[] = {
+constexpr PoolStep kOrdinaryPools[] = {
     {MovePellets01, DrawPellets01},
     {MovePellets02, DrawPellets02},
     {MovePellets03, DrawPellets03},
@@ -317,7 +270,7 @@ constexpr MoveDraw kOrdinaryPools[] = {
 };
 constexpr Routine kDiverPelletSecondRun[] = {MovePellets07, MovePellets08, MovePellets09, MovePellets10,
                                              MovePellets11};
-constexpr MoveDraw kCarrierPools[] = {
+constexpr PoolStep kCarrierPools[] = {
     {MovePellets18, DrawPellets18},
     {MovePellets19, DrawPellets19},
     {MovePellets20, DrawPellets20},
@@ -336,39 +289,17 @@ constexpr MoveDraw kCarrierPools[] = {
     {MoveCarrierMissiles6, DrawCarrierMissiles6},
 };
 
-// Small-enemy bullets: the aimed shot's look of slots 0 to 8, and the slots whose spreads fly with theirs.
-constexpr int kShotLooks[] = {0, 1, 1, 0, 0, 0, 0, 1, 1};
-struct SlotLook {
-    int slot;
-    int look;
-};
-constexpr SlotLook kSpreadSlots[] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {7, 0}, {8, 0}};
-
-void MoveAndDraw(std::span<const MoveDraw> pools) {
-    for (const MoveDraw& pool : pools) {
-        pool.move();
-        pool.draw();
-    }
-}
-
 void RunAll(std::span<const Routine> routines) {
     for (Routine routine : routines) routine();
 }
 
 void RunPools() {
-    MoveAndDraw(kBossBPools);
+    RunPoolSteps(kBossBPools);
     if (ScoringMode[1] == 1) RunAll(kExtraFanSecondRun);
-    for (int slot = 0; slot < static_cast<int>(std::size(kShotLooks)); ++slot) {
-        MoveSmallEnemyShot(slot);
-        DrawSmallEnemyShot(slot, kShotLooks[slot]);
-    }
-    for (const SlotLook& s : kSpreadSlots) {
-        MoveSmallEnemySpread(s.slot);
-        DrawSmallEnemySpread(s.slot, s.look);
-    }
-    MoveAndDraw(kOrdinaryPools);
+    RunSmallEnemyBullets();
+    RunPoolSteps(kOrdinaryPools);
     if (ScoringMode[0] != 1) RunAll(kDiverPelletSecondRun);
-    MoveAndDraw(kCarrierPools);
+    RunPoolSteps(kCarrierPools);
 }
 
 void RunSparks() {

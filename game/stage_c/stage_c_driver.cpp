@@ -108,21 +108,6 @@ int AttackCycle() {
     return kBossCAttackCycle;
 }
 
-// A pool's move and draw, in the frame's order.
-struct PoolStep {
-    Routine move;
-    Routine draw;
-    bool (*when)();
-};
-
-void RunPoolSteps(std::span<const PoolStep> steps) {
-    for (const PoolStep& step : steps) {
-        if (step.when != nullptr && !step.when()) continue;
-        step.move();
-        if (step.draw != nullptr) step.draw();
-    }
-}
-
 // Boss C's bullets: fan emitters, aimed lines, five-way fans, fast lines, three-way fans, twins, pods and
 // sprays; the five-way fans once more with the second flag; then the curving fans.
 constexpr PoolStep kBossPools[] = {
@@ -175,13 +160,6 @@ constexpr PoolStep kBossPools[] = {
 };
 
 // The ordinary enemies' pools: nothing arms them in this stage, they only run empty.
-struct SlotStyle {
-    int slot;
-    int style;
-};
-constexpr SlotStyle kEnemyShots[] = {{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 1}, {8, 1}};
-constexpr SlotStyle kEnemySpreads[] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {7, 0}, {8, 0}};
-
 constexpr PoolStep kEnemyPools[] = {
     {MovePellets01, DrawPellets01, SecondFlagSet},
     {MovePellets02, DrawPellets02, nullptr},
@@ -254,14 +232,7 @@ constexpr PoolStep kEnemyPools[] = {
 
 void RunStageCPools() {
     RunPoolSteps(kBossPools);
-    for (const SlotStyle& s : kEnemyShots) {
-        MoveSmallEnemyShot(s.slot);
-        DrawSmallEnemyShot(s.slot, s.style);
-    }
-    for (const SlotStyle& s : kEnemySpreads) {
-        MoveSmallEnemySpread(s.slot);
-        DrawSmallEnemySpread(s.slot, s.style);
-    }
+    RunSmallEnemyBullets();
     RunPoolSteps(kEnemyPools);
 }
 
