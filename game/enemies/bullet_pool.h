@@ -11,6 +11,15 @@
 // The group argument that means "every group of the pool".
 inline constexpr int kAllGroups = -1;
 
+// The number of records of a pool's array, for its row.
+template <auto& Records>
+inline constexpr int kCountOf = static_cast<int>(sizeof(Records) / sizeof(Records[0]));
+
+// An angle of the tables, in the radians the records hold.
+constexpr double Degrees(double degrees) {
+    return degrees * 0.017453292519943295;
+}
+
 // ---- Drawing -------------------------------------------------------------------------------------------
 
 enum class Blit : unsigned char {

@@ -126,7 +126,7 @@ constexpr int kCarrierShortTriggers[] = {20, 40, 60, 80, 100};
 template <auto& Records, auto& Carrier>
 constexpr BulletPool<EnemyShot> CarrierMissiles(const int* picture, float offsetX, bool longSet) {
     return {.records = Records,
-            .count = static_cast<int>(sizeof(Records) / sizeof(Records[0])),
+            .count = kCountOf<Records>,
             .groupSize = longSet ? 5 : 3,
             .look = Rotated(picture, Angle::kCarrier),
             .bounds = {30.0f, 30.0f, kRight, kBottom},
@@ -180,7 +180,7 @@ constexpr BulletPool<EnemyShot60> kFormationShots[] = {FormationShots<FormationS
 template <auto& Records>
 constexpr BulletPool<EnemyShot60> SpinShots() {
     return {.records = Records,
-            .count = static_cast<int>(sizeof(Records) / sizeof(Records[0])),
+            .count = kCountOf<Records>,
             .look = Additive(&PicVAL201, 20, 7, true),
             .bounds = {20.0f, 20.0f, kNarrowRight, kBottom},
             .honoursClear = true,
@@ -224,7 +224,7 @@ template <auto& Records>
 constexpr BulletPool<EnemyDrop> Pellets(SourceAt source, float ox, float oy, PoolLook look, int sideSign,
                                         float side, Speed speed, float vy, bool clears) {
     return {.records = Records,
-            .count = static_cast<int>(sizeof(Records) / sizeof(Records[0])),
+            .count = kCountOf<Records>,
             .look = look,
             .move = {.motion = Motion::kVelocity, .sideSign = sideSign},
             .bounds = kFallBounds,
@@ -299,7 +299,7 @@ template <auto& Records>
 constexpr BulletPool<EnemyDrop> ShotLine(SourceAt source, float ox, float oy, PoolLook look, float side,
                                          int vxFromVy) {
     return {.records = Records,
-            .count = static_cast<int>(sizeof(Records) / sizeof(Records[0])),
+            .count = kCountOf<Records>,
             .groupSize = kSpreadGroupSize,
             .look = look,
             .move = {.motion = Motion::kVelocity, .sideSign = 1},

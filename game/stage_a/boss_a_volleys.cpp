@@ -8,7 +8,6 @@ namespace {
 
 constexpr float kRight = build::kMoverRight;
 constexpr float kBottom = build::kMoverBottom;
-constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 constexpr SourceAt kBossA = PositionOf<BossARecord>;
 // Every pool fires from the boss's row of guns, 100 to 170 pixels below its top edge.
 constexpr float kMuzzleY = 130.0f;
@@ -48,7 +47,7 @@ constexpr BulletPool<EnemyShot60> Volley(EnemyShot60* records, float sourceX, fl
                      .aim = Aim::kPlayer,
                      .aimX = aim,
                      .aimY = aim,
-                     .extraAngle = extraDegrees * kRadiansPerDegree,
+                     .extraAngle = Degrees(extraDegrees),
                      .speed = Speed::kByIndex,
                      .speeds = kVolleySpeeds,
                      .rewriteGroupSpeeds = true}};
@@ -65,7 +64,7 @@ constexpr BulletPool<EnemyShot60> kVolleys[] = {
 // ---- Aimed spreads
 // -----------------------------------------------------------------------------------------
 
-constexpr double kFanStep = 12.0 * kRadiansPerDegree;
+constexpr double kFanStep = Degrees(12.0);
 constexpr int kFiveWay = 5;
 constexpr int kSevenWay = 7;
 constexpr int kLongTriggers[] = {40, 80, 120, 160, 200};
@@ -143,7 +142,7 @@ constexpr BulletPool<EnemyShot> kSpreads[] = {
 // A stream's counter runs 1..359 and starts again at 10; record k leaves when it reads 10 (k + 1).
 constexpr int kSpiralPeriod = 10;
 constexpr int kSpiralWrap = 360;
-constexpr double kSpiralTurn = 10.0 * kRadiansPerDegree;
+constexpr double kSpiralTurn = Degrees(10.0);
 constexpr float kSpiralSpeed = 110.0f;
 
 constexpr BulletPool<EnemyShot> Spiral(EnemyShot* records, int stream, float muzzleX, int turnSign) {

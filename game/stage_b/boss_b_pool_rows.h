@@ -1,5 +1,5 @@
 // What boss B's battery rows share: the boss as every muzzle's source, the field's edges, angles in
-// radians and the small look builders.
+// the small look builders.
 #pragma once
 
 #include "build_config.h"
@@ -11,14 +11,6 @@ namespace boss_b_rows {
 inline constexpr SourceAt kBoss = PositionOf<BossB>;
 inline constexpr float kRight = build::kMoverRight;
 inline constexpr float kBottom = build::kMoverBottom;
-
-constexpr double Degrees(double d) {
-    return d * 0.017453292519943295;
-}
-
-// Count of a pool's array.
-template <auto& Records>
-inline constexpr int kCountOf = static_cast<int>(sizeof(Records) / sizeof(Records[0]));
 
 // Every record is drawn (free ones lie off the screen): additive animated cells, or fixed cells by member.
 constexpr PoolLook Animated(const int* picture, int size, int frames, Blit blit = Blit::kAdditive) {

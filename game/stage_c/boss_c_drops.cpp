@@ -11,9 +11,6 @@ constexpr SourceAt kBossC = PositionOf<BossCRecord>;
 // Falling shots leave by the bottom edge only.
 constexpr PoolBounds kBottomOnly{0.0f, 0.0f, 0.0f, build::kMoverBottom, kEdgeBottom};
 
-template <auto& Records>
-constexpr int kCountOf = static_cast<int>(sizeof(Records) / sizeof(Records[0]));
-
 // ---- Twin shots
 // ---------------------------------------------------------------------------------------------
 

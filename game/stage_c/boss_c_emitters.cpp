@@ -28,7 +28,7 @@ constexpr float kFanMuzzleY = 130.0f;
 
 template <auto& Records>
 constexpr BulletPool<EnemyShot> FanEmitter(float muzzleShift) {
-    constexpr int kCount = static_cast<int>(sizeof(Records) / sizeof(Records[0]));
+    constexpr int kCount = kCountOf<Records>;
     constexpr int kPerVolley = kCount / kFanShotVolleys;
     static_assert(kPerVolley * kFanShotVolleys == kCount && kPerVolley % 2 == 1);
     return {.records = Records,

@@ -29,7 +29,7 @@ enum Drift : int { kDriftLeft = -1, kNoDrift = 0, kDriftRight = 1 };
 template <auto& Records>
 constexpr BulletPool<EnemyShot60> Line(SourceAt source, FloatPoint gun, double turn, const float* speeds,
                                        Drift drift = kNoDrift) {
-    constexpr int kCount = static_cast<int>(sizeof(Records) / sizeof(Records[0]));
+    constexpr int kCount = kCountOf<Records>;
     return {.records = Records,
             .count = kCount,
             .groupSize = kCount,
