@@ -1,6 +1,6 @@
-// Stage C played whole on the headless backend: entry, wounding, one attack cycle, the kill, the clear
-// sequence, the ending and the way back to the title, each run twice for the same final state; and the
-// whole game from the title.
+// Stage C played whole on the headless backend, by either program: entry, wounding, one attack cycle, the
+// kill, the clear sequence, the ending and the way back to the title, each run twice for the same final
+// state; and the whole game from the title.
 #include <gtest/gtest.h>
 
 #include "platform/headless_devices.h"
