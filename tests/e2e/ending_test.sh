@@ -4,21 +4,8 @@
 set -u
 driver="$1"
 keep="${2:-}"
-shots=$(mktemp -d)
-
-fail() { echo "FAIL: $*"; cleanup; exit 1; }
-cleanup() {
-  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
-  stop_xvfb
-  wait 2>/dev/null
-  [ -n "$keep" ] && cp "$shots"/*.png "$keep"/ 2>/dev/null
-  rm -rf "$shots"
-}
-
-source "$(dirname "$0")/xvfb_session.sh"
-start_xvfb || fail "Xvfb did not start"
+source "$(dirname "$0")/screen_session.sh"
 source "$(dirname "$0")/sanitizer_options.sh"
-export SDL_AUDIODRIVER=dummy
 
 # 800x600 centred on the 1024x768 display.
 left=112

@@ -5,26 +5,8 @@
 set -u
 driver="$1"
 keep="${2:-}"
-shots=$(mktemp -d)
-
-fail() { echo "FAIL: $*"; cleanup; exit 1; }
-stop_game() {
-  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
-  wait "${game_pid:-}" 2>/dev/null
-  game_pid=""
-}
-cleanup() {
-  stop_game
-  stop_xvfb
-  wait 2>/dev/null
-  [ -n "$keep" ] && cp "$shots"/*.png "$keep"/ 2>/dev/null
-  rm -rf "$shots"
-}
-
-source "$(dirname "$0")/xvfb_session.sh"
-start_xvfb || fail "Xvfb did not start"
+source "$(dirname "$0")/screen_session.sh"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
-export SDL_AUDIODRIVER=dummy
 
 # 800x600 centred on the 1024x768 display; the play field is the middle 360 columns.
 field="360x600+322+84"

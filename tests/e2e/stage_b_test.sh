@@ -7,21 +7,8 @@ driver="$1"
 width="${2:-800}"
 height="${3:-600}"
 keep="${4:-}"
-shots=$(mktemp -d)
-
-fail() { echo "FAIL: $*"; cleanup; exit 1; }
-cleanup() {
-  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
-  stop_xvfb
-  wait 2>/dev/null
-  [ -n "$keep" ] && cp "$shots"/*.png "$keep"/ 2>/dev/null
-  rm -rf "$shots"
-}
-
-source "$(dirname "$0")/xvfb_session.sh"
-start_xvfb || fail "Xvfb did not start"
+source "$(dirname "$0")/screen_session.sh"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
-export SDL_AUDIODRIVER=dummy
 
 left=$(( (1024 - width) / 2 ))
 top=$(( (768 - height) / 2 ))

@@ -9,21 +9,8 @@ driver800="$1"
 driver640="$2"
 field_share="$3"
 keep="${4:-}"
-shots=$(mktemp -d)
-
-fail() { echo "FAIL: $*"; cleanup; exit 1; }
-cleanup() {
-  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
-  stop_xvfb
-  wait 2>/dev/null
-  [ -n "$keep" ] && cp "$shots"/*.png "$keep"/ 2>/dev/null
-  rm -rf "$shots"
-}
-
-source "$(dirname "$0")/xvfb_session.sh"
-start_xvfb || fail "Xvfb did not start"
+source "$(dirname "$0")/screen_session.sh"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
-export SDL_AUDIODRIVER=dummy
 
 # shot <driver> <width> <height> <name> <when> <stage clock> <health> [attack clock]: starts stage C with
 # the jump and takes the screen when the attack clock reaches <when> (or, for a number with a point,

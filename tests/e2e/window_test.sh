@@ -8,21 +8,8 @@ game="$1"
 width="${2:-800}"
 height="${3:-600}"
 wipe_rows="${4:-}"
-shots=$(mktemp -d)
-
-fail() { echo "FAIL: $*"; cleanup; exit 1; }
-cleanup() {
-  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
-  stop_xvfb
-  wait 2>/dev/null
-  rm -rf "$shots"
-}
-
-source "$(dirname "$0")/xvfb_session.sh"
-start_xvfb || fail "Xvfb did not start"
-
+source "$(dirname "$0")/screen_session.sh"
 source "$(dirname "$0")/sanitizer_options.sh"
-export SDL_AUDIODRIVER=dummy
 
 "$game" >"$shots/game.log" 2>&1 &
 game_pid=$!
