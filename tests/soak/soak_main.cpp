@@ -7,17 +7,21 @@
 //    made it, before any frame of the next scene runs, no record is in play (active, hit, busy or
 //    launched). The rest of that frame may move free records (they drift at their parked height), so
 //    places are not looked at there. `T` leaves every entity as it was, so its changes are not checked;
-//  - every loop of the same plan ends with the same game state hash as the first loop of that plan;
+//  - every loop ends with the game state hash the first loop ended with, and from the third loop on every
+//    round ends as the same round of the second loop did;
 //  - resident memory after every later loop is within 1 MB of what it was after the first loop (not under
 //    AddressSanitizer, whose quarantine holds freed blocks);
-//  - no error box, the program never quits by itself, each loop covers what its plan promises, and Esc
-//    ends the program at the end.
-// The time of day stays at one fixed second for the whole run, so every stage reset seeds the generator
-// alike; the player's own key schedule restarts with the same seed every loop.
+//  - no error box, the program never quits by itself, each round covers what its plan promises (every
+//    weapon key fired, a death, Y at the prompt, S both ways, each `T`, every scene change), and Esc ends
+//    the program at the end.
+// The starting conditions the harness sets: the time of day stays at one fixed second for the whole run,
+// so every stage reset seeds the generator alike; the player's key schedule restarts with the same seed
+// every round; and every round starts with the clocks in the same state (see AlignClock).
 //
 // Usage: soak800|soak640 [--frames N | --loops N | --rounds N] [--build 800|640] [--trace]
-// Whole loops are played until N frames have run (default one loop). --build runs the program of the
-// other screen size when it is not this one; --trace prints every scene change.
+// A loop is three rounds (see soak_player.h). --frames plays whole loops until N frames have run, --rounds
+// N rounds; the default is one loop. --build runs the program of the other screen size when it is not
+// this one; --trace prints every scene change with the state hash.
 #include <unistd.h>
 
 #include <chrono>
@@ -53,7 +57,7 @@ constexpr bool kQuarantine = true;
 #else
 constexpr bool kQuarantine = false;
 #endif
-constexpr int kLoopFrameLimit = 200000;  // a loop that has not come back to the title by then never will
+constexpr int kRoundFrameLimit = 200000;  // a round that has not come back to the title by then never will
 constexpr int kSceneSlots = kSceneTableSize;
 constexpr std::uint64_t kBlankPatternMicroseconds = 50000;  // three vertical blanks, fifty polls
 constexpr int kAlignFramesMin = 6;                          // the title runs steadily by then
@@ -222,9 +226,9 @@ int ExpectedEndingExits(const soak::RoundPlan& plan) {
     return n;
 }
 
-void CheckCoverage(int loop, const soak::RoundPlan& plan, const soak::RoundCoverage& c,
+void CheckCoverage(int round, const soak::RoundPlan& plan, const soak::RoundCoverage& c,
                    const int (&changes)[kSceneSlots][kSceneSlots]) {
-    const std::string at = "loop " + std::to_string(loop + 1) + ": ";
+    const std::string at = "round " + std::to_string(round + 1) + ": ";
     for (int i = 0; i < soak::kWeaponKeyCount; ++i) {
         if (c.weaponFrames[i] == 0)
             Fail(at + "the weapon key " + soak::kWeaponKeyNames[i] + " was never fired");
@@ -307,7 +311,6 @@ int AlignClock(int round) {
 
 // Plays one round from the title back to it; returns its frames.
 int PlayRound(int round, soak::Player& player) {
-    const int loop = round;
     int changes[kSceneSlots][kSceneSlots] = {};
     player.ReleaseAll();
     if (SceneNumber != kSceneTitle)
@@ -319,7 +322,7 @@ int PlayRound(int round, soak::Player& player) {
         const bool tPending = player.BeforeFrame() >= 0;
         const int resetsBefore = gResets;
         const int before = SceneNumber;
-        if (!Frame()) Fail("the program quit by itself in loop " + std::to_string(loop + 1));
+        if (!Frame()) Fail("the program quit by itself in round " + std::to_string(round + 1));
         ++frames;
         // The backend records every sound and music command; the soak does not read them.
         headless::ClearSoundCalls();
@@ -328,7 +331,7 @@ int PlayRound(int round, soak::Player& player) {
             Fail("an error box appeared: " + headless::MessageBoxes().front().text);
         }
         if (!gUnparkedAfterReset.empty()) {
-            Fail("loop " + std::to_string(loop + 1) + ", frame " + std::to_string(frames) + " (scene " +
+            Fail("round " + std::to_string(round + 1) + ", frame " + std::to_string(frames) + " (scene " +
                  std::to_string(before) + "): after the stage reset " + gUnparkedAfterReset +
                  " is not parked");
         }
@@ -342,7 +345,7 @@ int PlayRound(int round, soak::Player& player) {
                 ++changes[before][SceneNumber];
             }
             if (!tPending) {  // `T` leaves every entity as it was
-                const std::string where = "loop " + std::to_string(loop + 1) + ", pass " +
+                const std::string where = "round " + std::to_string(round + 1) + ", pass " +
                                           std::to_string(player.PassIndex() + 1) +
                                           ", at the change from scene " + std::to_string(before) +
                                           " to scene " + std::to_string(SceneNumber);
@@ -352,12 +355,12 @@ int PlayRound(int round, soak::Player& player) {
             }
         }
         player.AfterFrame(before);
-        if (frames > kLoopFrameLimit) {
-            Fail("loop " + std::to_string(loop + 1) + " did not come back to the title within " +
-                 std::to_string(kLoopFrameLimit) + " frames (scene " + std::to_string(SceneNumber) + ")");
+        if (frames > kRoundFrameLimit) {
+            Fail("round " + std::to_string(round + 1) + " did not come back to the title within " +
+                 std::to_string(kRoundFrameLimit) + " frames (scene " + std::to_string(SceneNumber) + ")");
         }
     }
-    CheckCoverage(loop, soak::PlanFor(loop), player.Coverage(), changes);
+    CheckCoverage(round, soak::PlanFor(round), player.Coverage(), changes);
     return frames;
 }
 
@@ -396,6 +399,7 @@ int main(int argc, char** argv) {
     std::uint64_t firstLoopHash = 0;
     std::uint64_t roundHashes[soak::kRoundsPerLoop] = {};
     int roundFrames[soak::kRoundsPerLoop] = {};
+    std::uint64_t secondLoopHashes[soak::kRoundsPerLoop] = {};
     long long totalFrames = 0;
     long rssAfterFirst = 0;
     long rssLast = 0;
@@ -419,6 +423,14 @@ int main(int argc, char** argv) {
         if (loops == 0) {
             roundHashes[plan] = hash;
             roundFrames[plan] = frames;
+        }
+        // The first loop starts from a new process's memory, where the small enemies' speeds (which
+        // neither the resets nor a spawn write) are still 0; from the second loop on every round starts
+        // from what the same round of the loop before left, so each must end as it did in loop 2.
+        if (loops == 1) secondLoopHashes[plan] = hash;
+        if (loops >= 2 && hash != secondLoopHashes[plan]) {
+            Fail("round " + std::to_string(rounds) + " ended in state " + Hex(hash) +
+                 ", the same round of loop 2 in " + Hex(secondLoopHashes[plan]));
         }
         if (plan != soak::kRoundsPerLoop - 1) continue;
         // A whole loop: its end state and the memory it leaves.
