@@ -240,7 +240,7 @@ void CheckCoverage(int round, const soak::RoundPlan& plan, const soak::RoundCove
         if (c.weaponFrames[i] == 0)
             Fail(at + "the weapon key " + soak::kWeaponKeyNames[i] + " was never fired");
     }
-    if (c.deaths == 0) Fail(at + "the ship was never hit");
+    if (c.hits == 0) Fail(at + "the ship was never hit");
     if (c.continuesAnswered == 0) Fail(at + "no continue prompt was answered");
     if (c.pauses == 0 || c.resumes != c.pauses) Fail(at + "S did not pause and resume the game");
     if (c.titleReturnsByT != ExpectedTReturns(plan)) Fail(at + "T did not return to the title as planned");
@@ -368,6 +368,9 @@ int PlayRound(int round, soak::Player& player) {
         }
     }
     CheckCoverage(round, soak::PlanFor(round), player.Coverage(), changes);
+    const soak::RoundCoverage& c = player.Coverage();
+    std::printf("round %d: ship hit %d times, %d continues, %d pauses, %d returns by T, %d power items\n",
+                round + 1, c.hits, c.continuesAnswered, c.pauses, c.titleReturnsByT, c.powerItems);
     return frames;
 }
 

@@ -46,6 +46,7 @@ constexpr int kClimbEvery = 600;
 constexpr int kClimbFrames = 12;
 constexpr float kSteerSlack = 4.0f;
 constexpr std::uint32_t kScheduleSeed = 20261209u;
+constexpr int kLargestPowerGain = 2;
 
 constexpr RoundPlan kPlans[kRoundsPerLoop] = {
     {3, {PassEnd::kTitleT, PassEnd::kStageAT, PassEnd::kEndingSpace}},
@@ -252,8 +253,13 @@ void Player::AfterFrame(int sceneBefore) {
             if (held_[kWeaponKeys[i]]) ++coverage_.weaponFrames[i];
         }
     }
-    if (wasAlive_ && PlayerAlive == 0 && InStage(SceneNumber)) ++coverage_.deaths;
+    if (wasAlive_ && PlayerAlive == 0 && InStage(SceneNumber)) ++coverage_.hits;
     wasAlive_ = PlayerAlive != 0;
+    if (InStage(SceneNumber) && SceneNumber == sceneBefore && PowerCount > lastPowerCount_ &&
+        PowerCount - lastPowerCount_ <= kLargestPowerGain) {
+        ++coverage_.powerItems;
+    }
+    lastPowerCount_ = PowerCount;
 
     if (SceneNumber != sceneBefore) {
         sceneFrames_ = 0;

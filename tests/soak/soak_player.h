@@ -40,7 +40,8 @@ extern const char* const kWeaponKeyNames[kWeaponKeyCount];
 // What the script did during one round, for the soak's coverage checks.
 struct RoundCoverage {
     int weaponFrames[kWeaponKeyCount] = {};  // frames each weapon key was held while the ship reads it
-    int deaths = 0;
+    int hits = 0;                            // frames in which the ship went from alive to hit
+    int powerItems = 0;  // power items flown into (they raise the shots' power, not the weapon type)
     int continuesAnswered = 0;
     int pauses = 0;   // S presses that froze a running stage
     int resumes = 0;  // S presses that let it run again
@@ -87,6 +88,7 @@ private:
     int upFramesLeft_ = 0;
     bool exitPressed_ = false;
     bool wasAlive_ = true;
+    int lastPowerCount_ = 0;
     std::uint32_t random_ = 1;
     bool held_[256] = {};
     int releaseAt_[256] = {};  // frame number at which a tapped key goes up; 0 when not tapped
