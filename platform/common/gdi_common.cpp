@@ -147,6 +147,53 @@ std::uint32_t UnpackChannel(std::uint16_t pixel, DWORD mask) {
     return static_cast<std::uint32_t>((((pixel & mask) >> shift) * 255ULL) / max) & 0xFF;
 }
 
+// PackChannel with the mask's shifts worked out once, for converting many pixels.
+struct ChannelPacker {
+    int up = 0;    // for channels wider than 8 bits
+    int down = 0;  // for narrower ones
+    int shift = 0;
+    std::uint32_t mask = 0;
+
+    explicit ChannelPacker(DWORD m) : mask(m) {
+        if (m == 0) return;
+        shift = std::countr_zero(m);
+        const int bits = std::popcount(m);
+        up = bits >= 8 ? bits - 8 : 0;
+        down = bits >= 8 ? 0 : 8 - bits;
+    }
+    std::uint32_t Pack(std::uint32_t eight) const { return (((eight << up) >> down) << shift) & mask; }
+};
+
+struct ColourPacker {
+    ChannelPacker red, green, blue;
+
+    explicit ColourPacker(const platform_common::PixelMasks& m) : red(m.red), green(m.green), blue(m.blue) {}
+    std::uint16_t Pack(std::uint32_t rgb) const {
+        return static_cast<std::uint16_t>(red.Pack((rgb >> 16) & 0xFF) | green.Pack((rgb >> 8) & 0xFF) |
+                                          blue.Pack(rgb & 0xFF));
+    }
+};
+
+// An unstretched copy of a bitmap's pixels into a surface, as StretchBlt's general loop would make it
+// (the same pixels skipped outside either picture), a whole row at a time.
+void CopyBitmapRows(const Target& d, int x, int y, int width, int height, const Target& s, int sx, int sy) {
+    const ColourPacker packer(d.surface.masks);
+    const long long i0 = std::max<long long>({0, -static_cast<long long>(x), -static_cast<long long>(sx)});
+    const long long i1 = std::min<long long>(
+        {width, static_cast<long long>(d.width) - x, static_cast<long long>(s.width) - sx});
+    const long long j0 = std::max<long long>({0, -static_cast<long long>(y), -static_cast<long long>(sy)});
+    const long long j1 = std::min<long long>(
+        {height, static_cast<long long>(d.height) - y, static_cast<long long>(s.height) - sy});
+    if (i1 <= i0) return;
+    for (long long j = j0; j < j1; ++j) {
+        const std::uint32_t* from = s.bitmap->pixels.data() + static_cast<std::size_t>(sy + j) * s.width +
+                                    static_cast<std::size_t>(sx + i0);
+        std::uint16_t* to = d.surface.pixels + static_cast<std::size_t>(y + j) * d.surface.pitch +
+                            static_cast<std::size_t>(x + i0);
+        for (long long i = 0; i < i1 - i0; ++i) to[i] = packer.Pack(from[i]);
+    }
+}
+
 }  // namespace
 
 namespace platform_common {
@@ -311,6 +358,10 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int s
     Target d = TargetOf(dest);
     Target s = TargetOf(source);
     if (d.kind == Target::kNone || s.kind == Target::kNone) return FALSE;
+    if (d.kind == Target::kSurface && s.kind == Target::kBitmap && width == sw && height == sh) {
+        CopyBitmapRows(d, x, y, width, height, s, sx, sy);
+        return TRUE;
+    }
     const bool sameFormat = d.kind == Target::kSurface && s.kind == Target::kSurface &&
                             d.surface.masks.red == s.surface.masks.red &&
                             d.surface.masks.green == s.surface.masks.green &&
