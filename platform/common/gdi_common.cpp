@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
 
 #include "platform/common/bmp_reader.h"
@@ -60,8 +62,14 @@ HBITMAP NewBitmap(platform_common::DecodedImage&& image) {
     return nullptr;
 }
 
+// A file's bytes, read whole into a block that is not filled first.
+struct FileBytes {
+    std::unique_ptr<std::uint8_t[]> data;
+    std::size_t size = 0;
+};
+
 // Notes why when the file cannot be read.
-bool ReadWholeFile(const char* path, std::vector<std::uint8_t>* bytes) {
+bool ReadWholeFile(const char* path, FileBytes* bytes) {
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
         NoteUnreadable(path, std::strerror(errno));
@@ -71,8 +79,11 @@ bool ReadWholeFile(const char* path, std::vector<std::uint8_t>* bytes) {
     long size = ok ? std::ftell(file) : -1;
     ok = ok && size >= 0 && size <= kMaxFileBytes && std::fseek(file, 0, SEEK_SET) == 0;
     if (ok) {
-        bytes->resize(static_cast<std::size_t>(size));
-        ok = size == 0 || std::fread(bytes->data(), 1, bytes->size(), file) == bytes->size();
+        bytes->size = static_cast<std::size_t>(size);
+        // At least one byte, so that an empty file still has a block of its own.
+        bytes->data.reset(new (std::nothrow) std::uint8_t[bytes->size > 0 ? bytes->size : 1]);
+        ok = bytes->data != nullptr &&
+             (size == 0 || std::fread(bytes->data.get(), 1, bytes->size, file) == bytes->size);
     }
     std::fclose(file);
     if (!ok) NoteUnreadable(path, "the file cannot be read whole");
@@ -256,9 +267,9 @@ HBITMAP LoadImageA(HINSTANCE, const char* name, UINT type, int, int, UINT flags)
     if (reinterpret_cast<std::uintptr_t>(name) < 0x10000) return nullptr;
     platform_common::DecodedImage image;
     if (flags & LR_LOADFROMFILE) {
-        std::vector<std::uint8_t> bytes;
+        FileBytes bytes;
         if (!ReadWholeFile(name, &bytes)) return nullptr;
-        if (!platform_common::DecodeBmpFile(bytes.data(), bytes.size(), &image)) {
+        if (!platform_common::DecodeBmpFile(bytes.data.get(), bytes.size, &image)) {
             NoteUnreadable(name, "not a BMP picture, or a damaged one");
             return nullptr;
         }
