@@ -5,6 +5,7 @@
 // handed over under the sound device's lock, which the audio thread reads it under.
 #include <dirent.h>
 #include <fluidsynth.h>
+#include <malloc.h>
 
 #include <strings.h>
 
@@ -115,9 +116,14 @@ void LoadSynth(int rate) {
         delete_fluid_settings(settings);
         return;
     }
-    std::lock_guard<std::mutex> lock(platform_common::AudioMutex());
-    gSettings = settings;
-    gSynth = synth;
+    {
+        std::lock_guard<std::mutex> lock(platform_common::AudioMutex());
+        gSettings = settings;
+        gSynth = synth;
+    }
+    // What the load used and let go stays with this thread's allocation arena, which nothing else
+    // would use again: hand it back to the system.
+    malloc_trim(0);
 }
 
 int LoadOnThread(void* loader) {
