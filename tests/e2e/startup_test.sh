@@ -6,7 +6,9 @@
 # at most 400 ms after its start later than the bare program's does. Then every program runs at once,
 # each on a display of its own, and 10 s after the start a game may hold at most 60 MB more resident
 # memory than the bare program. Sound goes to SDL's dummy driver, which the games open as they open any
-# other: the music's synthesiser and its soundfont are set up as usual.
+# other: the music's synthesiser and its soundfont are set up as usual. When even the bare program takes
+# over 1.5 s to its first frame the machine is too busy to judge start-up times: a start-up bound that
+# fails then skips the test (code 77); the memory bounds still fail it.
 # Usage: startup_test.sh <bare program> <stamping launcher> <game> [game ...]
 set -u
 bare="$1"
@@ -18,6 +20,8 @@ runs="${STARTUP_RUNS:-3}"
 max_extra_ms="${STARTUP_MAX_EXTRA_MS:-400}"
 max_extra_mb="${STARTUP_MAX_EXTRA_MB:-60}"
 memory_wait_s=10
+busy_bare_ms=1500
+# Processes and displays started and still running.
 pids=""
 displays=""
 
@@ -75,6 +79,7 @@ for program in bare "${games[@]}"; do
     times="$times $(first_frame_ms "$name" "$launched")"
     kill "$launched"
     wait "$launched" 2>/dev/null
+    pids=${pids/ $launched/}
   done
   startup[$name]=$(echo "$times" | median)
   echo "$name: first frame after$times ms (median ${startup[$name]})"
@@ -98,12 +103,22 @@ done
 echo "resident after ${memory_wait_s} s: bare ${resident[bare]} MB"
 
 status=0
+busy=0
+awk "BEGIN { exit !(${startup[bare]} > $busy_bare_ms) }" && busy=1
 for program in "${games[@]}"; do
   name=$(basename "$program")
   extra_ms=$(awk -v g="${startup[$name]}" -v b="${startup[bare]}" 'BEGIN { printf "%.1f", g - b }')
   extra_mb=$(awk -v g="${resident[$name]}" -v b="${resident[bare]}" 'BEGIN { printf "%.1f", g - b }')
   echo "$name: first frame ${extra_ms} ms after the bare program's, ${resident[$name]} MB resident (${extra_mb} MB more)"
-  awk "BEGIN { exit !($extra_ms <= $max_extra_ms) }" || { echo "FAIL: $name starts ${extra_ms} ms slower"; status=1; }
+  if ! awk "BEGIN { exit !($extra_ms <= $max_extra_ms) }"; then
+    if [ "$busy" -eq 1 ]; then
+      echo "SKIP: $name starts ${extra_ms} ms slower, but the machine is too busy to judge"
+      [ "$status" -eq 0 ] && status=77
+    else
+      echo "FAIL: $name starts ${extra_ms} ms slower"
+      status=1
+    fi
+  fi
   awk "BEGIN { exit !($extra_mb <= $max_extra_mb) }" || { echo "FAIL: $name holds ${extra_mb} MB more"; status=1; }
 done
 cleanup
