@@ -4,6 +4,7 @@
 // for that load to end, so no piece ever plays on a synthesiser that is not ready. The synthesiser is
 // handed over under the sound device's lock, which the audio thread reads it under.
 #include <dirent.h>
+#include <dlfcn.h>
 #include <fluidsynth.h>
 #include <malloc.h>
 
@@ -101,6 +102,14 @@ void Send(const platform_common::MidiEvent& e, void*) {
     }
 }
 
+// FluidSynth may spread the soundfont's loading over a team of OpenMP threads, which then spin for a
+// while after it, on every core, just as the program draws its first frames; the samples loaded are the
+// same with a team of one. The library is there only when FluidSynth was built with it.
+void LoadOnThisThreadOnly() {
+    using SetThreads = void (*)(int);
+    if (auto set = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"))) set(1);
+}
+
 // Makes the synthesiser with the soundfont loaded and hands it over; nothing when either fails.
 void LoadSynth(int rate) {
     std::string soundfont = FindSoundfont();
@@ -127,6 +136,7 @@ void LoadSynth(int rate) {
 }
 
 int LoadOnThread(void* loader) {
+    LoadOnThisThreadOnly();
     LoadSynth(static_cast<const Loader*>(loader)->rate);
     return 0;
 }
