@@ -185,10 +185,21 @@ struct ColourPacker {
     }
 };
 
+// The 5-6-5 format every display backend shows, with its shifts known to the compiler.
+std::uint16_t Pack565(std::uint32_t rgb) {
+    return static_cast<std::uint16_t>(((rgb >> 8) & 0xF800) | ((rgb >> 5) & 0x07E0) | ((rgb >> 3) & 0x001F));
+}
+
+bool Is565(const platform_common::PixelMasks& m) {
+    return m.red == platform_common::kMasks565.red && m.green == platform_common::kMasks565.green &&
+           m.blue == platform_common::kMasks565.blue;
+}
+
 // An unstretched copy of a bitmap's pixels into a surface, as StretchBlt's general loop would make it
 // (the same pixels skipped outside either picture), a whole row at a time.
 void CopyBitmapRows(const Target& d, int x, int y, int width, int height, const Target& s, int sx, int sy) {
     const ColourPacker packer(d.surface.masks);
+    const bool is565 = Is565(d.surface.masks);
     const long long i0 = std::max<long long>({0, -static_cast<long long>(x), -static_cast<long long>(sx)});
     const long long i1 = std::min<long long>(
         {width, static_cast<long long>(d.width) - x, static_cast<long long>(s.width) - sx});
@@ -201,7 +212,11 @@ void CopyBitmapRows(const Target& d, int x, int y, int width, int height, const 
                                     static_cast<std::size_t>(sx + i0);
         std::uint16_t* to = d.surface.pixels + static_cast<std::size_t>(y + j) * d.surface.pitch +
                             static_cast<std::size_t>(x + i0);
-        for (long long i = 0; i < i1 - i0; ++i) to[i] = packer.Pack(from[i]);
+        if (is565) {
+            for (long long i = 0; i < i1 - i0; ++i) to[i] = Pack565(from[i]);
+        } else {
+            for (long long i = 0; i < i1 - i0; ++i) to[i] = packer.Pack(from[i]);
+        }
     }
 }
 
