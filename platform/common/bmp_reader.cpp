@@ -201,10 +201,7 @@ private:
                     for (std::int64_t x = 0; x < width_; ++x) dst[x] = Palette(src[x]);
                     break;
                 case 24:
-                    for (std::int64_t x = 0; x < width_; ++x, src += 3) {
-                        dst[x] = (static_cast<std::uint32_t>(src[2]) << 16) |
-                                 (static_cast<std::uint32_t>(src[1]) << 8) | src[0];
-                    }
+                    DecodeRow24(src, dst);
                     break;
                 case 16:
                     for (std::int64_t x = 0; x < width_; ++x) {
@@ -221,6 +218,25 @@ private:
             }
         }
         return true;
+    }
+
+    // Blue, green, red bytes to 0x00RRGGBB. On a little-endian machine a pixel's three bytes and the
+    // next byte read as one word are the pixel with that byte on top; the last pixel of a row, whose
+    // next byte may lie past the file's end, is put together byte by byte.
+    void DecodeRow24(const std::uint8_t* src, std::uint32_t* dst) const {
+        std::int64_t x = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            for (; x + 1 < width_; ++x) {
+                std::uint32_t word;
+                std::memcpy(&word, src + x * 3, sizeof word);
+                dst[x] = word & 0xFFFFFF;
+            }
+        }
+        for (; x < width_; ++x) {
+            const std::uint8_t* p = src + x * 3;
+            dst[x] =
+                (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[1]) << 8) | p[0];
+        }
     }
 
     // Run-length bits: pairs of (count, value) and escapes; rows from the bottom up. Pixels the
