@@ -184,35 +184,59 @@ private:
             }
             if (!r.Set(rm) || !g.Set(gm) || !b.Set(bm)) return false;
         }
+        // One loop per depth, each over whole rows.
         for (std::int64_t fy = 0; fy < height_; ++fy) {
             const std::uint8_t* src = bits_ + fy * stride;
             std::uint32_t* dst = Row(fy);
-            for (std::int64_t x = 0; x < width_; ++x) {
-                switch (h_.bitCount) {
-                    case 1:
+            switch (h_.bitCount) {
+                case 1:
+                    for (std::int64_t x = 0; x < width_; ++x)
                         dst[x] = Palette((src[x >> 3] >> (7 - (x & 7))) & 1);
-                        break;
-                    case 4:
+                    break;
+                case 4:
+                    for (std::int64_t x = 0; x < width_; ++x)
                         dst[x] = Palette((src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF);
-                        break;
-                    case 8:
-                        dst[x] = Palette(src[x]);
-                        break;
-                    case 24: {
-                        const std::uint8_t* p = src + x * 3;
-                        dst[x] = (static_cast<std::uint32_t>(p[2]) << 16) |
-                                 (static_cast<std::uint32_t>(p[1]) << 8) | p[0];
-                        break;
-                    }
-                    default: {
-                        std::uint32_t v = h_.bitCount == 16 ? U16(src + x * 2) : U32(src + x * 4);
+                    break;
+                case 8:
+                    for (std::int64_t x = 0; x < width_; ++x) dst[x] = Palette(src[x]);
+                    break;
+                case 24:
+                    DecodeRow24(src, dst);
+                    break;
+                case 16:
+                    for (std::int64_t x = 0; x < width_; ++x) {
+                        const std::uint32_t v = U16(src + x * 2);
                         dst[x] = (r.Eight(v) << 16) | (g.Eight(v) << 8) | b.Eight(v);
-                        break;
                     }
-                }
+                    break;
+                default:
+                    for (std::int64_t x = 0; x < width_; ++x) {
+                        const std::uint32_t v = U32(src + x * 4);
+                        dst[x] = (r.Eight(v) << 16) | (g.Eight(v) << 8) | b.Eight(v);
+                    }
+                    break;
             }
         }
         return true;
+    }
+
+    // Blue, green, red bytes to 0x00RRGGBB. On a little-endian machine a pixel's three bytes and the
+    // next byte read as one word are the pixel with that byte on top; the last pixel of a row, whose
+    // next byte may lie past the file's end, is put together byte by byte.
+    void DecodeRow24(const std::uint8_t* src, std::uint32_t* dst) const {
+        std::int64_t x = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            for (; x + 1 < width_; ++x) {
+                std::uint32_t word;
+                std::memcpy(&word, src + x * 3, sizeof word);
+                dst[x] = word & 0xFFFFFF;
+            }
+        }
+        for (; x < width_; ++x) {
+            const std::uint8_t* p = src + x * 3;
+            dst[x] =
+                (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[1]) << 8) | p[0];
+        }
     }
 
     // Run-length bits: pairs of (count, value) and escapes; rows from the bottom up. Pixels the

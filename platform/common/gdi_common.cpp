@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
 
 #include "platform/common/bmp_reader.h"
@@ -60,8 +62,14 @@ HBITMAP NewBitmap(platform_common::DecodedImage&& image) {
     return nullptr;
 }
 
+// A file's bytes, read whole into a block that is not filled first.
+struct FileBytes {
+    std::unique_ptr<std::uint8_t[]> data;
+    std::size_t size = 0;
+};
+
 // Notes why when the file cannot be read.
-bool ReadWholeFile(const char* path, std::vector<std::uint8_t>* bytes) {
+bool ReadWholeFile(const char* path, FileBytes* bytes) {
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
         NoteUnreadable(path, std::strerror(errno));
@@ -71,8 +79,11 @@ bool ReadWholeFile(const char* path, std::vector<std::uint8_t>* bytes) {
     long size = ok ? std::ftell(file) : -1;
     ok = ok && size >= 0 && size <= kMaxFileBytes && std::fseek(file, 0, SEEK_SET) == 0;
     if (ok) {
-        bytes->resize(static_cast<std::size_t>(size));
-        ok = size == 0 || std::fread(bytes->data(), 1, bytes->size(), file) == bytes->size();
+        bytes->size = static_cast<std::size_t>(size);
+        // At least one byte, so that an empty file still has a block of its own.
+        bytes->data.reset(new (std::nothrow) std::uint8_t[bytes->size > 0 ? bytes->size : 1]);
+        ok = bytes->data != nullptr &&
+             (size == 0 || std::fread(bytes->data.get(), 1, bytes->size, file) == bytes->size);
     }
     std::fclose(file);
     if (!ok) NoteUnreadable(path, "the file cannot be read whole");
@@ -147,6 +158,68 @@ std::uint32_t UnpackChannel(std::uint16_t pixel, DWORD mask) {
     return static_cast<std::uint32_t>((((pixel & mask) >> shift) * 255ULL) / max) & 0xFF;
 }
 
+// PackChannel with the mask's shifts worked out once, for converting many pixels.
+struct ChannelPacker {
+    int up = 0;    // for channels wider than 8 bits
+    int down = 0;  // for narrower ones
+    int shift = 0;
+    std::uint32_t mask = 0;
+
+    explicit ChannelPacker(DWORD m) : mask(m) {
+        if (m == 0) return;
+        shift = std::countr_zero(m);
+        const int bits = std::popcount(m);
+        up = bits >= 8 ? bits - 8 : 0;
+        down = bits >= 8 ? 0 : 8 - bits;
+    }
+    std::uint32_t Pack(std::uint32_t eight) const { return (((eight << up) >> down) << shift) & mask; }
+};
+
+struct ColourPacker {
+    ChannelPacker red, green, blue;
+
+    explicit ColourPacker(const platform_common::PixelMasks& m) : red(m.red), green(m.green), blue(m.blue) {}
+    std::uint16_t Pack(std::uint32_t rgb) const {
+        return static_cast<std::uint16_t>(red.Pack((rgb >> 16) & 0xFF) | green.Pack((rgb >> 8) & 0xFF) |
+                                          blue.Pack(rgb & 0xFF));
+    }
+};
+
+// The 5-6-5 format every display backend shows, with its shifts known to the compiler.
+std::uint16_t Pack565(std::uint32_t rgb) {
+    return static_cast<std::uint16_t>(((rgb >> 8) & 0xF800) | ((rgb >> 5) & 0x07E0) | ((rgb >> 3) & 0x001F));
+}
+
+bool Is565(const platform_common::PixelMasks& m) {
+    return m.red == platform_common::kMasks565.red && m.green == platform_common::kMasks565.green &&
+           m.blue == platform_common::kMasks565.blue;
+}
+
+// An unstretched copy of a bitmap's pixels into a surface, as StretchBlt's general loop would make it
+// (the same pixels skipped outside either picture), a whole row at a time.
+void CopyBitmapRows(const Target& d, int x, int y, int width, int height, const Target& s, int sx, int sy) {
+    const ColourPacker packer(d.surface.masks);
+    const bool is565 = Is565(d.surface.masks);
+    const long long i0 = std::max<long long>({0, -static_cast<long long>(x), -static_cast<long long>(sx)});
+    const long long i1 = std::min<long long>(
+        {width, static_cast<long long>(d.width) - x, static_cast<long long>(s.width) - sx});
+    const long long j0 = std::max<long long>({0, -static_cast<long long>(y), -static_cast<long long>(sy)});
+    const long long j1 = std::min<long long>(
+        {height, static_cast<long long>(d.height) - y, static_cast<long long>(s.height) - sy});
+    if (i1 <= i0) return;
+    for (long long j = j0; j < j1; ++j) {
+        const std::uint32_t* from = s.bitmap->pixels.data() + static_cast<std::size_t>(sy + j) * s.width +
+                                    static_cast<std::size_t>(sx + i0);
+        std::uint16_t* to = d.surface.pixels + static_cast<std::size_t>(y + j) * d.surface.pitch +
+                            static_cast<std::size_t>(x + i0);
+        if (is565) {
+            for (long long i = 0; i < i1 - i0; ++i) to[i] = Pack565(from[i]);
+        } else {
+            for (long long i = 0; i < i1 - i0; ++i) to[i] = packer.Pack(from[i]);
+        }
+    }
+}
+
 }  // namespace
 
 namespace platform_common {
@@ -209,9 +282,9 @@ HBITMAP LoadImageA(HINSTANCE, const char* name, UINT type, int, int, UINT flags)
     if (reinterpret_cast<std::uintptr_t>(name) < 0x10000) return nullptr;
     platform_common::DecodedImage image;
     if (flags & LR_LOADFROMFILE) {
-        std::vector<std::uint8_t> bytes;
+        FileBytes bytes;
         if (!ReadWholeFile(name, &bytes)) return nullptr;
-        if (!platform_common::DecodeBmpFile(bytes.data(), bytes.size(), &image)) {
+        if (!platform_common::DecodeBmpFile(bytes.data.get(), bytes.size, &image)) {
             NoteUnreadable(name, "not a BMP picture, or a damaged one");
             return nullptr;
         }
@@ -311,6 +384,10 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int s
     Target d = TargetOf(dest);
     Target s = TargetOf(source);
     if (d.kind == Target::kNone || s.kind == Target::kNone) return FALSE;
+    if (d.kind == Target::kSurface && s.kind == Target::kBitmap && width == sw && height == sh) {
+        CopyBitmapRows(d, x, y, width, height, s, sx, sy);
+        return TRUE;
+    }
     const bool sameFormat = d.kind == Target::kSurface && s.kind == Target::kSurface &&
                             d.surface.masks.red == s.surface.masks.red &&
                             d.surface.masks.green == s.surface.masks.green &&

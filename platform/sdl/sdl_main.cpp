@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/entry.h"
+#include "platform/sdl/font_discovery.h"
 
 int main(int argc, char** argv) {
     // The command line reaches the program as one text, as it would be typed.
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
         if (n < 0 || used + static_cast<std::size_t>(n) >= sizeof commandLine) break;
         used += static_cast<std::size_t>(n);
     }
+    sdl_backend::StartFontDiscovery();
     return WinMain(nullptr, nullptr, commandLine, SW_SHOWNORMAL);
 }

@@ -1,7 +1,12 @@
 // The music's synthesiser: FluidSynth with a General MIDI soundfont from the system's soundfont folders.
 // Without a soundfont the piece still runs its time, silent.
+// The soundfont loads on a thread of its own while the program starts; every music command first waits
+// for that load to end, so no piece ever plays on a synthesiser that is not ready. The synthesiser is
+// handed over under the sound device's lock, which the audio thread reads it under.
 #include <dirent.h>
+#include <dlfcn.h>
 #include <fluidsynth.h>
+#include <malloc.h>
 
 #include <strings.h>
 
@@ -23,8 +28,26 @@ constexpr double kSynthGain = 0.8;
 constexpr int kPitchBendShift = 7;
 constexpr std::size_t kMaxBlockFrames = 256;
 
+// Written under the sound device's lock.
 constinit fluid_settings_t* gSettings = nullptr;
 constinit fluid_synth_t* gSynth = nullptr;
+
+// The soundfont's loading thread while it may run, and the rate it loads for; ending the program
+// waits for it.
+struct Loader {
+    SDL_Thread* thread = nullptr;
+    int rate = 0;
+    ~Loader() { Wait(); }
+    void Wait() {
+        if (thread != nullptr) SDL_WaitThread(thread, nullptr);
+        thread = nullptr;
+    }
+};
+
+Loader& SynthLoader() {
+    static Loader loader;
+    return loader;
+}
 
 bool EndsWith(const std::string& text, const char* suffix) {
     std::size_t n = std::strlen(suffix);
@@ -79,32 +102,71 @@ void Send(const platform_common::MidiEvent& e, void*) {
     }
 }
 
+// FluidSynth may spread the soundfont's loading over a team of OpenMP threads, which then spin for a
+// while after it, on every core, just as the program draws its first frames; the samples loaded are the
+// same with a team of one. The library is there only when FluidSynth was built with it.
+void LoadOnThisThreadOnly() {
+    using SetThreads = void (*)(int);
+    if (auto set = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"))) set(1);
+}
+
+// Makes the synthesiser with the soundfont loaded and hands it over; nothing when either fails.
+void LoadSynth(int rate) {
+    std::string soundfont = FindSoundfont();
+    if (soundfont.empty()) return;
+    fluid_settings_t* settings = new_fluid_settings();
+    if (settings == nullptr) return;
+    fluid_settings_setnum(settings, "synth.sample-rate", rate);
+    fluid_settings_setnum(settings, "synth.gain", kSynthGain);
+    fluid_settings_setint(settings, "synth.threadsafe-api", 0);
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    if (synth == nullptr || fluid_synth_sfload(synth, soundfont.c_str(), 1) == FLUID_FAILED) {
+        if (synth != nullptr) delete_fluid_synth(synth);
+        delete_fluid_settings(settings);
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(platform_common::AudioMutex());
+        gSettings = settings;
+        gSynth = synth;
+    }
+    // What the load used and let go stays with this thread's allocation arena, which nothing else
+    // would use again: hand it back to the system.
+    malloc_trim(0);
+}
+
+int LoadOnThread(void* loader) {
+    LoadOnThisThreadOnly();
+    LoadSynth(static_cast<const Loader*>(loader)->rate);
+    return 0;
+}
+
+// Until the load has ended the synthesiser is not there: the music waits for it.
+void WaitForSynth() {
+    SynthLoader().Wait();
+}
+
 }  // namespace
 
 namespace sdl_backend {
 
 void StartMusicSynth(int rate) {
-    std::lock_guard<std::mutex> lock(platform_common::AudioMutex());
-    if (gSynth != nullptr) return;
+    WaitForSynth();
+    {
+        std::lock_guard<std::mutex> lock(platform_common::AudioMutex());
+        if (gSynth != nullptr) return;
+    }
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
         fluid_set_log_function(level, nullptr, nullptr);
-    std::string soundfont = FindSoundfont();
-    if (soundfont.empty()) return;
-    gSettings = new_fluid_settings();
-    if (gSettings == nullptr) return;
-    fluid_settings_setnum(gSettings, "synth.sample-rate", rate);
-    fluid_settings_setnum(gSettings, "synth.gain", kSynthGain);
-    fluid_settings_setint(gSettings, "synth.threadsafe-api", 0);
-    gSynth = new_fluid_synth(gSettings);
-    if (gSynth == nullptr || fluid_synth_sfload(gSynth, soundfont.c_str(), 1) == FLUID_FAILED) {
-        if (gSynth != nullptr) delete_fluid_synth(gSynth);
-        delete_fluid_settings(gSettings);
-        gSynth = nullptr;
-        gSettings = nullptr;
-    }
+    Loader& loader = SynthLoader();
+    loader.rate = rate;
+    loader.thread = SDL_CreateThread(LoadOnThread, "soundfont", &loader);
+    // Without a thread of its own it loads here.
+    if (loader.thread == nullptr) LoadSynth(rate);
 }
 
 void StopMusicSynth() {
+    WaitForSynth();
     std::lock_guard<std::mutex> lock(platform_common::AudioMutex());
     if (gSynth != nullptr) delete_fluid_synth(gSynth);
     if (gSettings != nullptr) delete_fluid_settings(gSettings);
@@ -130,12 +192,15 @@ bool RenderMusic(std::uint64_t micros, float* stereo, std::size_t frames) {
 
 namespace backend {
 
-void NoteMciCommand(const char*) {}
+void NoteMciCommand(const char*) {
+    WaitForSynth();
+}
 
 bool MciCommandFails(const char*) {
     return false;
 }
 
+// With the sound device's lock held.
 void SilenceMidi() {
     if (gSynth != nullptr) fluid_synth_system_reset(gSynth);
 }

@@ -1,5 +1,8 @@
 // Text through SDL_ttf, with faces found by fontconfig. The two Japanese face names the engine asks for
 // map to the system's Japanese sans-serif and serif fonts, falling back to any sans-serif font.
+// Reading fontconfig's configuration and caches takes a while: the program starts it on a thread of
+// its own while its window opens, and the first use of fonts waits for it to end.
+#include <SDL.h>
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
@@ -8,6 +11,7 @@
 #include <cstring>
 
 #include "platform/common/text_raster.h"
+#include "platform/sdl/font_discovery.h"
 
 namespace {
 
@@ -26,10 +30,40 @@ constinit int gNextSlot = 0;
 constinit bool gTtfReady = false;
 constinit bool gTtfFailed = false;
 
+// fontconfig's set-up on its thread while it may run, and whether it succeeded; ending the program
+// waits for it.
+struct Discovery {
+    SDL_Thread* thread = nullptr;
+    bool ok = false;
+    ~Discovery() { Wait(); }
+    void Wait() {
+        if (thread != nullptr) SDL_WaitThread(thread, nullptr);
+        thread = nullptr;
+    }
+};
+
+Discovery& FontDiscovery() {
+    static Discovery discovery;
+    return discovery;
+}
+
+int DiscoverFonts(void* discovery) {
+    static_cast<Discovery*>(discovery)->ok = FcInit() != 0;
+    return 0;
+}
+
+// fontconfig set up, by the discovery thread when one was started.
+bool FontconfigReady() {
+    Discovery& d = FontDiscovery();
+    if (d.thread == nullptr) return FcInit() != 0;
+    d.Wait();
+    return d.ok;
+}
+
 bool EnsureTtf() {
     if (gTtfReady) return true;
     if (gTtfFailed) return false;
-    if (TTF_Init() != 0 || !FcInit()) {
+    if (TTF_Init() != 0 || !FontconfigReady()) {
         std::fprintf(stderr, "text: %s\n", TTF_GetError());
         gTtfFailed = true;
         return false;
@@ -114,6 +148,16 @@ std::uint32_t Blend(std::uint32_t fore, std::uint32_t back, std::uint32_t alpha,
 }
 
 }  // namespace
+
+namespace sdl_backend {
+
+void StartFontDiscovery() {
+    Discovery& d = FontDiscovery();
+    if (d.thread != nullptr || gTtfReady || gTtfFailed) return;
+    d.thread = SDL_CreateThread(DiscoverFonts, "fonts", &d);
+}
+
+}  // namespace sdl_backend
 
 namespace backend {
 

@@ -24,6 +24,7 @@
 #include "game/core/scenes.h"
 #include "game/stage_b/stage_b_entities.h"
 #include "game/stage_c/stage_c_entities.h"
+#include "platform/sdl/font_discovery.h"
 #include "platform/system.h"
 #include "platform/window.h"
 
@@ -119,6 +120,8 @@ int main(int argc, char** argv) {
     const bool pacing = argc > 1 && std::strcmp(argv[1], "pacing") == 0;
     const int scene = pacing ? kSceneStageA : argc > 1 ? std::atoi(argv[1]) : kSceneTitle;
     if (pacing) SetUpPacing(argc, argv);
+    // As the real program's entry does.
+    sdl_backend::StartFontDiscovery();
     elSystem::InitState();
     WNDCLASSA wc{};
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;

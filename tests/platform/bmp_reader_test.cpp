@@ -54,6 +54,14 @@ TEST(BmpReader, DirectColourDepthsAndBitfields) {
     EXPECT_EQ(d16.pixels, (std::vector<std::uint32_t>{kRed, kBlue}));
     DecodedImage d24 = Decode(File24(2, 2, {kRed, kGreen, kBlue, kWhite}));
     EXPECT_EQ(d24.pixels, (std::vector<std::uint32_t>{kRed, kGreen, kBlue, kWhite}));
+    // 24 bits in rows of four pixels, which need no padding: each pixel keeps only its own three bytes
+    // though the next pixel's follow at once, and the file may end with the last pixel's last byte.
+    const std::vector<std::uint32_t> rows = {0x123456, 0xABCDEF, 0xFFFFFF, 0x010203,
+                                             0x000000, 0xFEDCBA, 0x808080, 0x7F00FF};
+    const Bytes tight = File24(4, 2, rows);
+    const Bytes exact(tight.begin(), tight.end());  // a block of exactly the file's size
+    DecodedImage d24tight = Decode(exact);
+    EXPECT_EQ(d24tight.pixels, rows);
     DecodedImage d32 = Decode(File(InfoHeader(1, 1, 32), {}, {0x30, 0x20, 0x10, 0x99}));
     EXPECT_EQ(d32.pixels, (std::vector<std::uint32_t>{0x102030}));
     // 5-6-5 bit fields: the three masks follow a 40-byte header.

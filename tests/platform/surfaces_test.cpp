@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "platform/bmp_builder.h"
+#include "platform/common/gdi_objects.h"
 #include "platform/ddraw.h"
 #include "platform/headless.h"
+#include "platform/resources.h"
 #include "platform/system.h"
 
 namespace {
@@ -240,6 +245,67 @@ TEST_F(SurfaceTest, DeviceContextsConvertColoursBothWaysAndStretch) {
               headless::SurfacePixel(s, 3, 0));  // GetPixel/SetPixel round trip
     EXPECT_EQ(headless::SurfacePixel(s, 0, 1), 0xF800);
     EXPECT_EQ(headless::SurfacePixel(s, 1, 1), 0x001F);
+}
+
+// A bitmap copied at its own size onto a surface, as pictures are loaded: every pixel that lies inside
+// both pictures is the bitmap's colour in the surface's format, and nothing else is touched, wherever
+// the copy starts, in or beyond either picture, in either 16-bit format.
+TEST_F(SurfaceTest, UnstretchedBitmapCopiesConvertEveryColourAndClipToBothPictures) {
+    constexpr int kWidth = 9, kHeight = 5, kSurfaceWidth = 7, kSurfaceHeight = 6;
+    constexpr std::uint16_t kUntouched = 0x1234;
+    std::mt19937 random(7);
+    std::vector<std::uint32_t> colours(kWidth * kHeight);
+    for (std::uint32_t& c : colours) c = random() & 0xFFFFFF;
+    colours[0] = 0xFFFFFF;
+    colours[1] = 0x000000;
+    colours[2] = 0x070307;  // below one step of every channel
+    const bmp_builder::Bytes file = bmp_builder::File24(kWidth, kHeight, colours);
+    ASSERT_TRUE(RegisterResource(RT_BITMAP_TYPE, "COPYTEST", file.data(), file.size()));
+    struct Copy {
+        int x, y, width, height, sx, sy;
+    };
+    const Copy copies[] = {{0, 0, kWidth, kHeight, 0, 0},
+                           {2, 1, 4, 3, 3, 2},
+                           {-3, -2, kWidth, kHeight, 0, 0},
+                           {1, 2, 5, 4, -2, -1},
+                           {5, 4, 6, 6, 6, 3},
+                           {0, 0, 3, 3, kWidth, 0},
+                           {-kSurfaceWidth, 0, 3, 3, 0, 0},
+                           {3, 3, 2, 2, 8, 4}};
+    const platform_common::PixelMasks formats[] = {platform_common::kMasks565, platform_common::kMasks555};
+    for (const platform_common::PixelMasks& masks : formats) {
+        headless::SetDisplayPixelFormat(16, masks.red, masks.green, masks.blue);
+        HBITMAP bitmap =
+            LoadImageA(GetModuleHandleA(nullptr), "COPYTEST", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+        ASSERT_NE(bitmap, nullptr);
+        HDC memory = CreateCompatibleDC(nullptr);
+        SelectObject(memory, bitmap);
+        for (const Copy& c : copies) {
+            SCOPED_TRACE(::testing::Message() << "copy at " << c.x << "," << c.y << " of " << c.width << "x"
+                                              << c.height << " from " << c.sx << "," << c.sy);
+            LPDIRECTDRAWSURFACE s = Make(kSurfaceWidth, kSurfaceHeight);
+            Fill(s, kSurfaceWidth, kSurfaceHeight, [](int, int) { return kUntouched; });
+            HDC dc = nullptr;
+            ASSERT_EQ(s->GetDC(&dc), DD_OK);
+            EXPECT_TRUE(
+                StretchBlt(dc, c.x, c.y, c.width, c.height, memory, c.sx, c.sy, c.width, c.height, SRCCOPY));
+            ASSERT_EQ(s->ReleaseDC(dc), DD_OK);
+            for (int y = 0; y < kSurfaceHeight; ++y) {
+                for (int x = 0; x < kSurfaceWidth; ++x) {
+                    const int i = x - c.x, j = y - c.y, bx = c.sx + i, by = c.sy + j;
+                    const bool copied = i >= 0 && i < c.width && j >= 0 && j < c.height && bx >= 0 &&
+                                        bx < kWidth && by >= 0 && by < kHeight;
+                    const std::uint16_t expected =
+                        copied ? platform_common::PackColour(colours[by * kWidth + bx], masks) : kUntouched;
+                    ASSERT_EQ(headless::SurfacePixel(s, x, y), expected) << "at " << x << "," << y;
+                }
+            }
+            s->Release();
+        }
+        DeleteDC(memory);
+        DeleteObject(bitmap);
+    }
+    UnregisterResource(RT_BITMAP_TYPE, "COPYTEST");
 }
 
 TEST_F(SurfaceTest, FiveFiveFiveFormatIsReportedAndUsedByDeviceContexts) {
