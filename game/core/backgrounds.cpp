@@ -48,13 +48,18 @@ float SpeedFor(const SpeedWindow (&windows)[N], float t) {
     return speed;
 }
 
-// Every tile is submitted every frame; the blit's clip discards those off the field. Only the last
-// tile is ever put back, in the frame it passes the top edge (the backdrop: reaches it).
+// Every tile moves every frame, but only those reaching into the screen's rows are drawn: the blit clips
+// to the screen, so a tile wholly above or below it would draw nothing. Only the last tile is ever put
+// back, in the frame it passes the top edge (the backdrop: reaches it).
 void DrawStrip(BackgroundStrip (&strip)[kStripTileCount], int picture, float speed, bool putBackAtZero) {
     BackgroundStrip& last = strip[kStripTileCount - 1];
+    const int screenBottom = elSystem::State.screenHeight;
     for (int i = 0; i < kStripTileCount; ++i) {
         BackgroundStrip& tile = strip[i];
-        elDraw::Draw(DrawInt(tile.x), DrawInt(tile.y), picture, 0, 0, kTileWidth, kTileHeight);
+        const int top = DrawInt(tile.y);
+        if (top < screenBottom && top > -kTileHeight) {
+            elDraw::Draw(DrawInt(tile.x), top, picture, 0, 0, kTileWidth, kTileHeight);
+        }
         tile.x = build::kStageStripX;
         tile.y += speed * FrameTime;
         if (putBackAtZero ? last.y >= 0.0f : last.y > 0.0f) tile.y = -kTileSpacing * static_cast<float>(i);
