@@ -59,7 +59,9 @@ void Draw(std::span<const ExplosionParticle> sparks) {
     }
 }
 
-void Move(std::span<ExplosionParticle> sparks, const BossRecord& boss, int vanishSpread) {
+// The vanishing spread is a constant of each call, so its remainder needs no division.
+template <int VanishSpread>
+void Move(std::span<ExplosionParticle> sparks, const BossRecord& boss) {
     for (ExplosionParticle& p : sparks) {
         if (p.active != 0) {
             const int right = crt::rand() % kDriftSpread;
@@ -69,7 +71,7 @@ void Move(std::span<ExplosionParticle> sparks, const BossRecord& boss, int vanis
             const int rise = crt::rand() % kRiseSpread;
             p.y += static_cast<float>(fall - rise);
         }
-        const float vanish = boss.y + kVanishDepth + static_cast<float>(crt::rand() % vanishSpread);
+        const float vanish = boss.y + kVanishDepth + static_cast<float>(crt::rand() % VanishSpread);
         if (p.y >= vanish) {
             p.active = 0;
             p.x = kParticleParkedX;
@@ -155,29 +157,29 @@ void DrawBossSparksC3() {
 }
 
 void MoveBossSparksA1() {
-    Move(BossSparksA1, BossARecord, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksA1, BossARecord);
 }
 void MoveBossSparksA2() {
-    Move(BossSparksA2, BossARecord, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksA2, BossARecord);
 }
 void MoveBossSparksA3() {
-    Move(BossSparksA3, BossARecord, kBurstVanishSpread);
+    Move<kBurstVanishSpread>(BossSparksA3, BossARecord);
 }
 void MoveBossSparksB1() {
-    Move(BossSparksB1, BossB, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksB1, BossB);
 }
 void MoveBossSparksB2() {
-    Move(BossSparksB2, BossB, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksB2, BossB);
 }
 void MoveBossSparksB3() {
-    Move(BossSparksB3, BossB, kBurstVanishSpread);
+    Move<kBurstVanishSpread>(BossSparksB3, BossB);
 }
 void MoveBossSparksC1() {
-    Move(BossSparksC1, BossCRecord, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksC1, BossCRecord);
 }
 void MoveBossSparksC2() {
-    Move(BossSparksC2, BossCRecord, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksC2, BossCRecord);
 }
 void MoveBossSparksC3() {
-    Move(BossSparksC3, BossCRecord, kBurstVanishSpread);
+    Move<kBurstVanishSpread>(BossSparksC3, BossCRecord);
 }
