@@ -3,6 +3,7 @@
 #include <span>
 
 #include "engine/elDraw.h"
+#include "engine/elSystem.h"
 #include "game/core/core_entities.h"
 #include "game/core/draw_position.h"
 #include "game/core/picture_slots.h"
@@ -53,9 +54,16 @@ void SpawnBurst(ExplosionParticle (&sparks)[kBurstSparkCount]) {
     Spawn(BurstShots, sparks, 0);
 }
 
+// Only sparks that reach onto the screen are drawn: the blit clips to the screen, so one wholly off it
+// (every parked spark) would draw nothing.
 void Draw(std::span<const ExplosionParticle> sparks) {
+    const int right = elSystem::State.screenWidth;
+    const int bottom = elSystem::State.screenHeight;
     for (const ExplosionParticle& p : sparks) {
-        elDraw::DrawAdditive(DrawInt(p.x), DrawInt(p.y), PicHAHEN2, 0, 0, kSparkSize, kSparkSize);
+        const int x = DrawInt(p.x);
+        const int y = DrawInt(p.y);
+        if (x >= right || y >= bottom || x <= -kSparkSize || y <= -kSparkSize) continue;
+        elDraw::DrawAdditive(x, y, PicHAHEN2, 0, 0, kSparkSize, kSparkSize);
     }
 }
 
