@@ -55,15 +55,16 @@ void SpawnBurst(ExplosionParticle (&sparks)[kBurstSparkCount]) {
 }
 
 // Only sparks that reach onto the screen are drawn: the blit clips to the screen, so one wholly off it
-// (every parked spark) would draw nothing.
+// (every parked spark) would draw nothing. The test is on the float places: one at or past the right or
+// bottom edge, at or below -kSparkSize on either axis, or not a number, has a whole-pixel place off the
+// screen too.
 void Draw(std::span<const ExplosionParticle> sparks) {
-    const int right = elSystem::State.screenWidth;
-    const int bottom = elSystem::State.screenHeight;
+    const float right = static_cast<float>(elSystem::State.screenWidth);
+    const float bottom = static_cast<float>(elSystem::State.screenHeight);
+    constexpr float kLeast = -static_cast<float>(kSparkSize);
     for (const ExplosionParticle& p : sparks) {
-        const int x = DrawInt(p.x);
-        const int y = DrawInt(p.y);
-        if (x >= right || y >= bottom || x <= -kSparkSize || y <= -kSparkSize) continue;
-        elDraw::DrawAdditive(x, y, PicHAHEN2, 0, 0, kSparkSize, kSparkSize);
+        if (!(p.x < right && p.y < bottom && p.x > kLeast && p.y > kLeast)) continue;
+        elDraw::DrawAdditive(DrawInt(p.x), DrawInt(p.y), PicHAHEN2, 0, 0, kSparkSize, kSparkSize);
     }
 }
 
