@@ -1,5 +1,5 @@
-// One frame of the title scene: the backdrop and stage A's strips with their 5000 tile submissions
-// each, the starfield, the title picture and the present, on the headless display.
+// One frame of the title scene: the backdrop and stage A's strips with their 5000 tiles moved (those on
+// screen drawn), the starfield, the title picture and the present, on the headless display.
 #include <benchmark/benchmark.h>
 
 #include "bench_game.h"

@@ -48,17 +48,30 @@ float SpeedFor(const SpeedWindow (&windows)[N], float t) {
     return speed;
 }
 
-// Every tile is submitted every frame; the blit's clip discards those off the field. Only the last
-// tile is ever put back, in the frame it passes the top edge (the backdrop: reaches it).
+// Every tile moves every frame, but only those reaching into the screen's rows are drawn: the blit clips
+// to the screen, so a tile wholly above or below it would draw nothing. Each tile is drawn where it was
+// before the move. Only the last tile is ever put back, in the frame it passes the top edge (the
+// backdrop: reaches it); the tiles before it test where it was before its own move.
 void DrawStrip(BackgroundStrip (&strip)[kStripTileCount], int picture, float speed, bool putBackAtZero) {
-    BackgroundStrip& last = strip[kStripTileCount - 1];
-    for (int i = 0; i < kStripTileCount; ++i) {
-        BackgroundStrip& tile = strip[i];
-        elDraw::Draw(DrawInt(tile.x), DrawInt(tile.y), picture, 0, 0, kTileWidth, kTileHeight);
-        tile.x = build::kStageStripX;
-        tile.y += speed * FrameTime;
-        if (putBackAtZero ? last.y >= 0.0f : last.y > 0.0f) tile.y = -kTileSpacing * static_cast<float>(i);
+    const int screenBottom = elSystem::State.screenHeight;
+    for (const BackgroundStrip& tile : strip) {
+        const int top = DrawInt(tile.y);
+        if (top < screenBottom && top > -kTileHeight) {
+            elDraw::Draw(DrawInt(tile.x), top, picture, 0, 0, kTileWidth, kTileHeight);
+        }
     }
+    const auto pastTop = [putBackAtZero](float y) { return putBackAtZero ? y >= 0.0f : y > 0.0f; };
+    const float step = speed * FrameTime;
+    constexpr int kLast = kStripTileCount - 1;
+    const bool putBack = pastTop(strip[kLast].y);
+    for (int i = 0; i < kLast; ++i) {
+        strip[i].x = build::kStageStripX;
+        strip[i].y = putBack ? -kTileSpacing * static_cast<float>(i) : strip[i].y + step;
+    }
+    BackgroundStrip& last = strip[kLast];
+    last.x = build::kStageStripX;
+    last.y += step;
+    if (pastTop(last.y)) last.y = -kTileSpacing * static_cast<float>(kLast);
 }
 
 }  // namespace

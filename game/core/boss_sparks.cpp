@@ -3,6 +3,7 @@
 #include <span>
 
 #include "engine/elDraw.h"
+#include "engine/elSystem.h"
 #include "game/core/core_entities.h"
 #include "game/core/draw_position.h"
 #include "game/core/picture_slots.h"
@@ -53,13 +54,23 @@ void SpawnBurst(ExplosionParticle (&sparks)[kBurstSparkCount]) {
     Spawn(BurstShots, sparks, 0);
 }
 
+// Only sparks that reach onto the screen are drawn: the blit clips to the screen, so one wholly off it
+// (every parked spark) would draw nothing. The test is on the float places: one at or past the right or
+// bottom edge, at or below -kSparkSize on either axis, or not a number, has a whole-pixel place off the
+// screen too.
 void Draw(std::span<const ExplosionParticle> sparks) {
+    const float right = static_cast<float>(elSystem::State.screenWidth);
+    const float bottom = static_cast<float>(elSystem::State.screenHeight);
+    constexpr float kLeast = -static_cast<float>(kSparkSize);
     for (const ExplosionParticle& p : sparks) {
+        if (!(p.x < right && p.y < bottom && p.x > kLeast && p.y > kLeast)) continue;
         elDraw::DrawAdditive(DrawInt(p.x), DrawInt(p.y), PicHAHEN2, 0, 0, kSparkSize, kSparkSize);
     }
 }
 
-void Move(std::span<ExplosionParticle> sparks, const BossRecord& boss, int vanishSpread) {
+// The vanishing spread is a constant of each call, so its remainder needs no division.
+template <int VanishSpread>
+void Move(std::span<ExplosionParticle> sparks, const BossRecord& boss) {
     for (ExplosionParticle& p : sparks) {
         if (p.active != 0) {
             const int right = crt::rand() % kDriftSpread;
@@ -69,7 +80,7 @@ void Move(std::span<ExplosionParticle> sparks, const BossRecord& boss, int vanis
             const int rise = crt::rand() % kRiseSpread;
             p.y += static_cast<float>(fall - rise);
         }
-        const float vanish = boss.y + kVanishDepth + static_cast<float>(crt::rand() % vanishSpread);
+        const float vanish = boss.y + kVanishDepth + static_cast<float>(crt::rand() % VanishSpread);
         if (p.y >= vanish) {
             p.active = 0;
             p.x = kParticleParkedX;
@@ -155,29 +166,29 @@ void DrawBossSparksC3() {
 }
 
 void MoveBossSparksA1() {
-    Move(BossSparksA1, BossARecord, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksA1, BossARecord);
 }
 void MoveBossSparksA2() {
-    Move(BossSparksA2, BossARecord, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksA2, BossARecord);
 }
 void MoveBossSparksA3() {
-    Move(BossSparksA3, BossARecord, kBurstVanishSpread);
+    Move<kBurstVanishSpread>(BossSparksA3, BossARecord);
 }
 void MoveBossSparksB1() {
-    Move(BossSparksB1, BossB, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksB1, BossB);
 }
 void MoveBossSparksB2() {
-    Move(BossSparksB2, BossB, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksB2, BossB);
 }
 void MoveBossSparksB3() {
-    Move(BossSparksB3, BossB, kBurstVanishSpread);
+    Move<kBurstVanishSpread>(BossSparksB3, BossB);
 }
 void MoveBossSparksC1() {
-    Move(BossSparksC1, BossCRecord, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksC1, BossCRecord);
 }
 void MoveBossSparksC2() {
-    Move(BossSparksC2, BossCRecord, kMainVanishSpread);
+    Move<kMainVanishSpread>(BossSparksC2, BossCRecord);
 }
 void MoveBossSparksC3() {
-    Move(BossSparksC3, BossCRecord, kBurstVanishSpread);
+    Move<kBurstVanishSpread>(BossSparksC3, BossCRecord);
 }

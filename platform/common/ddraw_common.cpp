@@ -2,7 +2,7 @@
 // handle that was released is recognised and refused.
 #include <algorithm>
 #include <cstring>
-#if defined(__x86_64__)
+#if defined(__x86_64__) || defined(__SSE2__)
 #include <immintrin.h>
 #endif
 
@@ -42,14 +42,12 @@ struct SurfaceData {
     HDC dc = nullptr;
     platform_common::PixelMasks masks = {};
     std::vector<std::uint16_t> pixels;
-    // The non-key pixels of each row, packed one after another, with the spans they came from. Built
-    // on the first keyed blit from the surface and dropped whenever the surface may have been written,
-    // so keyed blits read only visible pixels, contiguously, and skip key pixels.
+    // The runs of non-key pixels of each row. Built on the first keyed blit from the surface and dropped
+    // whenever the surface may have been written, so keyed blits read and write only visible pixels and
+    // skip key pixels.
     bool runsValid = false;
-    std::vector<std::uint32_t> rowSpans;   // per row, the index of its first span; one more at the end
-    std::vector<std::uint32_t> rowPacked;  // per row, the index of its first packed pixel
+    std::vector<std::uint32_t> rowSpans;  // per row, the index of its first span; one more at the end
     std::vector<Span> spans;
-    std::vector<std::uint16_t> packed;  // the pixels of every span, in order
 };
 
 struct DeviceData {
@@ -152,40 +150,76 @@ void Written(SurfaceData& d) {
     d.runsValid = false;
 }
 
+// The key colours as 16-bit pixels: a pixel p is a key pixel when p - low, wrapped to 16 bits, is at most
+// width; or no pixel is one at all. The same test as IsKey, done on whole vectors of pixels.
+struct KeyRange {
+    bool any;
+    std::uint16_t low;
+    std::uint16_t width;
+};
+
+KeyRange KeyRangeOf(const SurfaceData& d) {
+    constexpr DWORD kLargestPixel = 0xFFFF;
+    if (d.keyLow > d.keyHigh || d.keyLow > kLargestPixel) return KeyRange{false, 0, 0};
+    const DWORD high = std::min(d.keyHigh, kLargestPixel);
+    return KeyRange{true, static_cast<std::uint16_t>(d.keyLow), static_cast<std::uint16_t>(high - d.keyLow)};
+}
+
+bool InKeyRange(const KeyRange& k, std::uint16_t p) {
+    return static_cast<std::uint16_t>(p - k.low) <= k.width;
+}
+
+// The first column from x on (the row's width if none) whose pixel is a key pixel when `key`, or is not
+// one otherwise. The key range must hold some colour.
+int FindInRow(const std::uint16_t* row, int x, int width, const KeyRange& k, bool key) {
+#if defined(__SSE2__)
+    constexpr int kLanes = 8;
+    const __m128i low = _mm_set1_epi16(static_cast<short>(k.low));
+    const __m128i range = _mm_set1_epi16(static_cast<short>(k.width));
+    const __m128i zero = _mm_setzero_si128();
+    const int flip = key ? 0 : 0xFFFF;
+    for (; x + kLanes <= width; x += kLanes) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+        // Two mask bits per pixel, set for key pixels: p - low saturating-minus width is 0.
+        const __m128i isKey = _mm_cmpeq_epi16(_mm_subs_epu16(_mm_sub_epi16(v, low), range), zero);
+        const int mask = _mm_movemask_epi8(isKey) ^ flip;
+        if (mask != 0) return x + __builtin_ctz(static_cast<unsigned>(mask)) / 2;
+    }
+#endif
+    for (; x < width; ++x) {
+        if (InKeyRange(k, row[x]) == key) return x;
+    }
+    return width;
+}
+
 void BuildRuns(SurfaceData& d) {
+    const KeyRange k = KeyRangeOf(d);
     d.rowSpans.resize(static_cast<std::size_t>(d.height) + 1);
-    d.rowPacked.resize(static_cast<std::size_t>(d.height) + 1);
     d.spans.clear();
-    d.packed.clear();
     for (int y = 0; y < d.height; ++y) {
         d.rowSpans[y] = static_cast<std::uint32_t>(d.spans.size());
-        d.rowPacked[y] = static_cast<std::uint32_t>(d.packed.size());
         const std::uint16_t* row = d.pixels.data() + static_cast<std::size_t>(y) * d.pitch;
         int x = 0;
         while (x < d.width) {
-            while (x < d.width && IsKey(d, row[x])) ++x;
+            if (k.any) x = FindInRow(row, x, d.width, k, false);
             if (x == d.width) break;
-            const int start = x;
-            while (x < d.width && !IsKey(d, row[x])) ++x;
-            d.spans.push_back(Span{static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(x - start)});
-            d.packed.insert(d.packed.end(), row + start, row + x);
+            const int end = k.any ? FindInRow(row, x, d.width, k, true) : d.width;
+            d.spans.push_back(Span{static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(end - x)});
+            x = end;
         }
     }
     d.rowSpans[d.height] = static_cast<std::uint32_t>(d.spans.size());
-    d.rowPacked[d.height] = static_cast<std::uint32_t>(d.packed.size());
     d.runsValid = true;
 }
 
-// Keyed copy of whole source rows: each span's packed pixels go to its column.
+// Keyed copy of whole source rows: each span's pixels go to its column.
 void CopyWholeRowsPortable(std::uint16_t* d, int dstPitch, const SurfaceData& src, int top, int bottom) {
     const Span* spans = src.spans.data();
-    const std::uint16_t* p = src.packed.data() + src.rowPacked[top];
-    for (int y = top; y < bottom; ++y, d += dstPitch) {
+    const std::uint16_t* row = src.pixels.data() + static_cast<std::size_t>(top) * src.pitch;
+    for (int y = top; y < bottom; ++y, d += dstPitch, row += src.pitch) {
         const Span* end = spans + src.rowSpans[y + 1];
-        for (const Span* k = spans + src.rowSpans[y]; k < end; ++k) {
-            CopyPixels(d + k->start, p, k->length);
-            p += k->length;
-        }
+        for (const Span* k = spans + src.rowSpans[y]; k < end; ++k)
+            CopyPixels(d + k->start, row + k->start, k->length);
     }
 }
 
@@ -194,11 +228,12 @@ void CopyWholeRowsPortable(std::uint16_t* d, int dstPitch, const SurfaceData& sr
 __attribute__((target("avx2"))) void CopyWholeRowsAvx2(std::uint16_t* d, int dstPitch, const SurfaceData& src,
                                                        int top, int bottom) {
     const Span* spans = src.spans.data();
-    const std::uint16_t* p = src.packed.data() + src.rowPacked[top];
-    for (int y = top; y < bottom; ++y, d += dstPitch) {
+    const std::uint16_t* row = src.pixels.data() + static_cast<std::size_t>(top) * src.pitch;
+    for (int y = top; y < bottom; ++y, d += dstPitch, row += src.pitch) {
         const Span* end = spans + src.rowSpans[y + 1];
         for (const Span* k = spans + src.rowSpans[y]; k < end; ++k) {
             std::uint16_t* to = d + k->start;
+            const std::uint16_t* p = row + k->start;
             const int n = k->length;
             if (n >= 16) {
                 for (int i = 0; i + 16 < n; i += 16)
@@ -209,7 +244,6 @@ __attribute__((target("avx2"))) void CopyWholeRowsAvx2(std::uint16_t* d, int dst
             } else {
                 CopyPixels(to, p, n);
             }
-            p += n;
         }
     }
 }
@@ -233,13 +267,13 @@ void CopyRuns(SurfaceData& dst, int dx, int dy, SurfaceData& src, const RECT& r)
     }
     d -= r.left;  // columns below are source columns
     for (int y = r.top; y < r.bottom; ++y, d += dst.pitch) {
-        const std::uint16_t* p = src.packed.data() + src.rowPacked[y];
+        const std::uint16_t* row = src.pixels.data() + static_cast<std::size_t>(y) * src.pitch;
         const Span* end = src.spans.data() + src.rowSpans[y + 1];
-        for (const Span* k = src.spans.data() + src.rowSpans[y]; k < end; p += k->length, ++k) {
+        for (const Span* k = src.spans.data() + src.rowSpans[y]; k < end; ++k) {
             if (k->start >= r.right) break;
             const int from = std::max<int>(k->start, r.left);
             const int to = std::min<int>(k->start + k->length, r.right);
-            if (from < to) CopyPixels(d + from, p + (from - k->start), to - from);
+            if (from < to) CopyPixels(d + from, row + from, to - from);
         }
     }
 }

@@ -18,10 +18,9 @@ constexpr std::uint8_t kMetaTempo = 0x51;
 constexpr std::uint8_t kSysEx = 0xF0;
 constexpr std::uint8_t kSysExContinued = 0xF7;
 
-// An event as read from a track: at a tick, with its place in the file to keep equal ticks in order.
+// An event as read from a track, at a tick.
 struct TrackEvent {
     std::uint64_t tick;
-    std::uint32_t order;
     std::uint8_t status;  // 0 for a tempo change
     std::uint8_t data1;
     std::uint8_t data2;
@@ -69,7 +68,7 @@ int DataBytesOf(std::uint8_t status) {
 
 // Reads one track; returns its last tick. Stops at the end-of-track mark, at the end of the data, or at
 // the first byte that cannot start an event.
-std::uint64_t ReadTrack(Cursor c, std::vector<TrackEvent>* events, std::uint32_t* order) {
+std::uint64_t ReadTrack(Cursor c, std::vector<TrackEvent>* events) {
     std::uint64_t tick = 0;
     std::uint8_t running = 0;
     while (events->size() < kMaxMidiEvents) {
@@ -86,7 +85,7 @@ std::uint64_t ReadTrack(Cursor c, std::vector<TrackEvent>* events, std::uint32_t
             if (type == kMetaTempo && length >= 3 && c.size - c.at >= 3) {
                 std::uint32_t tempo = (static_cast<std::uint32_t>(c.p[c.at]) << 16) |
                                       (static_cast<std::uint32_t>(c.p[c.at + 1]) << 8) | c.p[c.at + 2];
-                if (tempo > 0) events->push_back(TrackEvent{tick, (*order)++, 0, 0, 0, tempo});
+                if (tempo > 0) events->push_back(TrackEvent{tick, 0, 0, 0, tempo});
             }
             if (!c.Skip(length)) break;
             continue;
@@ -116,10 +115,30 @@ std::uint64_t ReadTrack(Cursor c, std::vector<TrackEvent>* events, std::uint32_t
             }
         }
         if (!complete) break;
-        events->push_back(TrackEvent{tick, (*order)++, status, static_cast<std::uint8_t>(data[0] & 0x7F),
+        events->push_back(TrackEvent{tick, status, static_cast<std::uint8_t>(data[0] & 0x7F),
                                      static_cast<std::uint8_t>(data[1] & 0x7F), 0});
     }
     return tick;
+}
+
+// Puts the events in tick order, equal ticks in file order: the tracks' runs, each in order already, are
+// merged pairwise, the earlier run first, so equal ticks keep their order.
+void MergeRuns(std::vector<TrackEvent>& events, std::vector<std::size_t>& runs) {
+    const auto byTick = [](const TrackEvent& a, const TrackEvent& b) { return a.tick < b.tick; };
+    runs.push_back(events.size());
+    while (runs.size() > 2) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i + 1 < runs.size(); i += 2) {
+            runs[kept++] = runs[i];
+            if (i + 2 < runs.size()) {
+                std::inplace_merge(events.begin() + static_cast<std::ptrdiff_t>(runs[i]),
+                                   events.begin() + static_cast<std::ptrdiff_t>(runs[i + 1]),
+                                   events.begin() + static_cast<std::ptrdiff_t>(runs[i + 2]), byTick);
+            }
+        }
+        runs[kept++] = runs.back();
+        runs.resize(kept);
+    }
 }
 
 std::uint64_t SaturatingAdd(std::uint64_t a, std::uint64_t b) {
@@ -151,8 +170,11 @@ bool ParseMidiSong(const unsigned char* image, std::size_t size, MidiSong* out) 
         return false;
     }
 
+    // An event takes at least two bytes of the file, so this is room for all of them.
     std::vector<TrackEvent> events;
-    std::uint32_t order = 0;
+    events.reserve(std::min(size / 2, kMaxMidiEvents));
+    // Where each track's events begin; each track's run is in tick order already.
+    std::vector<std::size_t> runs;
     std::uint64_t lastTick = 0;
     std::size_t at = kChunkHeaderBytes + headerLength;
     int read = 0;
@@ -163,22 +185,22 @@ bool ParseMidiSong(const unsigned char* image, std::size_t size, MidiSong* out) 
         // A chunk that claims more than the file holds is cut to what is there.
         std::size_t body = std::min<std::size_t>(length, size - at);
         if (isTrack) {
-            lastTick = std::max(lastTick, ReadTrack(Cursor{image + at, body, 0}, &events, &order));
+            runs.push_back(events.size());
+            lastTick = std::max(lastTick, ReadTrack(Cursor{image + at, body, 0}, &events));
             ++read;
         }
         at += body;
     }
     if (read == 0) return false;
 
-    std::stable_sort(events.begin(), events.end(), [](const TrackEvent& a, const TrackEvent& b) {
-        return a.tick < b.tick || (a.tick == b.tick && a.order < b.order);
-    });
+    MergeRuns(events, runs);
     out->events.reserve(events.size());
     std::uint32_t tempo = kDefaultTempo;
     std::uint64_t tick = 0;
     std::uint64_t micros = 0;
     auto advanceTo = [&](std::uint64_t target) {
         std::uint64_t delta = target - tick;
+        if (delta == 0) return;
         // Whole quarters and the rest apart, so that no product can overflow.
         std::uint64_t step;
         if (smpte) {

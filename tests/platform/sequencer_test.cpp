@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <vector>
 
 #include "platform/common/smf_reader.h"
 #include "platform/headless.h"
@@ -68,6 +70,40 @@ TEST(MidiReader, TimesFollowTheTempoMapAcrossTracks) {
     MidiSong made;
     ASSERT_TRUE(Parse(MakeMidi(4, 1), &made));
     EXPECT_EQ(made.lengthMicros, 2000000u);  // four quarters at 120 a minute
+}
+
+// Five tracks, each in tick order, with ticks shared within and across tracks: the song plays every
+// event by tick, and equal ticks in file order (earlier track first, then position in the track).
+TEST(MidiReader, ManyTracksInterleaveByTickAndEqualTicksKeepFileOrder) {
+    constexpr int kTracks = 5;
+    constexpr int kPerTrack = 9;
+    struct Placed {
+        int tick, track, index;
+    };
+    std::vector<Placed> want;
+    Bytes b = Header(1, kTracks, 96);
+    for (int t = 0; t < kTracks; ++t) {
+        Bytes events;
+        int tick = 0;
+        for (int j = 0; j < kPerTrack; ++j) {
+            const int delta = (j * 7 + t * 3) % 4 * 24;  // steps of 0, 24, 48 or 72 ticks
+            tick += delta;
+            Append(events, {static_cast<std::uint8_t>(delta), static_cast<std::uint8_t>(0x90 | t),
+                            static_cast<std::uint8_t>(t * 16 + j), 100});
+            want.push_back(Placed{tick, t, j});
+        }
+        Append(events, {0x00, 0xFF, 0x2F, 0x00});
+        Append(b, Track(events));
+    }
+    std::stable_sort(want.begin(), want.end(),
+                     [](const Placed& a, const Placed& c) { return a.tick < c.tick; });
+    MidiSong song;
+    ASSERT_TRUE(Parse(b, &song));
+    ASSERT_EQ(song.events.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(song.events[i].data1, want[i].track * 16 + want[i].index) << i;
+        EXPECT_EQ(song.events[i].timeMicros, static_cast<std::uint64_t>(want[i].tick) * 500000u / 96u) << i;
+    }
 }
 
 TEST(MidiReader, CutAndBrokenFilesNeverReadPastTheirEndAndAlwaysEnd) {

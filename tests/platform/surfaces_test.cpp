@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "platform/bmp_builder.h"
 #include "platform/common/gdi_objects.h"
@@ -179,6 +180,71 @@ TEST_F(SurfaceTest, KeyedCopiesMatchAPixelByPixelCopyForEverySpanLength) {
                     ASSERT_EQ(headless::SurfacePixel(dst, x, y), want) << x << "," << y << " round " << round;
                 }
             }
+        }
+    }
+}
+
+// The keyed copy finds its spans several pixels at a time. Rows of every width around those steps, with
+// key and other colours in every position, copy exactly the pixels outside the key range, for ranges of
+// one colour, of several, reaching past 16 bits, wholly past them, inverted and holding every colour.
+TEST_F(SurfaceTest, KeyedCopiesSkipExactlyTheKeyRangeForEveryKeyAndRowWidth) {
+    struct KeyCase {
+        DWORD low, high;
+    };
+    const KeyCase keys[] = {{0, 0}, {3, 5},      {0xFFF0, 0x1FFFF}, {0x100, 0x10050}, {0x10000, 0x20000},
+                            {5, 3}, {0, 0xFFFF}, {0xFFFF, 0xFFFF},  {0x8000, 0x8001}};
+    constexpr int kWidths[] = {1, 2, 7, 8, 9, 15, 16, 17, 23, 24, 25, 33, 47};
+    constexpr int kH = 6;
+    for (const KeyCase& key : keys) {
+        // Colours at and around the range's ends and the ends of 16 bits.
+        const std::uint16_t colours[] = {0,
+                                         1,
+                                         static_cast<std::uint16_t>(key.low),
+                                         static_cast<std::uint16_t>(key.low - 1),
+                                         static_cast<std::uint16_t>(key.low + 1),
+                                         static_cast<std::uint16_t>(key.high),
+                                         static_cast<std::uint16_t>(key.high + 1),
+                                         0x7FFF,
+                                         0x8000,
+                                         0xFFFF};
+        constexpr int kColours = sizeof colours / sizeof colours[0];
+        for (int width : kWidths) {
+            LPDIRECTDRAWSURFACE src = Make(width, kH);
+            LPDIRECTDRAWSURFACE dst = Make(width, kH);
+            DDCOLORKEY ck{key.low, key.high};
+            ASSERT_EQ(src->SetColorKey(DDCKEY_SRCBLT, &ck), DD_OK);
+            std::vector<std::uint16_t> want(static_cast<std::size_t>(width) * kH);
+            DDSURFACEDESC desc{};
+            desc.dwSize = sizeof desc;
+            ASSERT_EQ(src->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+            auto* rows = static_cast<std::uint16_t*>(desc.lpSurface);
+            unsigned mix = 12345u + static_cast<unsigned>(width);
+            for (int y = 0; y < kH; ++y) {
+                // Rows 0 and 1 are one colour each, the range's low end and 0x7FFF, whole; the other rows
+                // change colour at random, in runs of a few pixels.
+                std::uint16_t p = colours[y == 0 ? 2 : 7];
+                for (int x = 0; x < width; ++x) {
+                    mix = mix * 1103515245u + 12345u;
+                    if (y > 1 && (mix >> 28) % 3 == 0) p = colours[(mix >> 16) % kColours];
+                    rows[y * (desc.lPitch / 2) + x] = p;
+                    const bool isKey = p >= key.low && p <= key.high;
+                    want[static_cast<std::size_t>(y) * width + x] = isKey ? 0x0BAD : p;
+                }
+            }
+            src->Unlock(nullptr);
+            DDBLTFX fx{sizeof(DDBLTFX), 0x0BAD};
+            ASSERT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+            ASSERT_EQ(dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
+            for (int y = 0; y < kH; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    ASSERT_EQ(headless::SurfacePixel(dst, x, y),
+                              want[static_cast<std::size_t>(y) * width + x])
+                        << "key " << key.low << ".." << key.high << " width " << width << " at " << x << ","
+                        << y;
+                }
+            }
+            src->Release();
+            dst->Release();
         }
     }
 }
