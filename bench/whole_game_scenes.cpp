@@ -112,20 +112,7 @@ void InstallTimers() {
 
 // PlayWholeGame's start, with the timers put in the scene table once the process is fresh.
 stage_c_run::GameResult PlayTimedGame() {
-    StartFreshProcess();
-    headless::SetTime(stage_c_run::kTimeOfDay);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = elSystem::WindowProc;
-    wc.lpszClassName = kWindowClass;
-    RegisterClassA(&wc);
-    elSystem::State.mainWindow =
-        CreateWindowExA(0, kWindowClass, kWindowTitle, WS_POPUP, 0, 0, build::kScreenWidth,
-                        build::kScreenHeight, nullptr, nullptr, nullptr, nullptr);
-    ShowWindow(elSystem::State.mainWindow, SW_SHOWNORMAL);
-    headless::SetActive(true);
-    LoadAllAssets();
-    SceneNumber = kSceneTitle;
-    PreviousScene = 0;
+    stage_c_run::StartOnTitle();
     InstallTimers();
     stage_c_run::GameRunner runner;
     return runner.Run(kFrameLimit);

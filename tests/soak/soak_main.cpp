@@ -43,6 +43,7 @@
 #include "platform/system.h"
 #include "platform/window.h"
 #include "soak/soak_player.h"
+#include "support/program_window.h"
 #include "support/state_hash.h"
 
 namespace {
@@ -153,15 +154,7 @@ void StartProgram() {
     headless::SetModuleFileName(std::string(QV_DATA_DIR) + "game" + std::to_string(build::kScreenWidth));
     headless::SetTime(kTimeOfDay);
     elSystem::InitState();
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = elSystem::WindowProc;
-    wc.lpszClassName = kWindowClass;
-    RegisterClassA(&wc);
-    elSystem::State.mainWindow =
-        CreateWindowExA(0, kWindowClass, kWindowTitle, WS_POPUP, 0, 0, build::kScreenWidth,
-                        build::kScreenHeight, nullptr, nullptr, nullptr, nullptr);
-    ShowWindow(elSystem::State.mainWindow, SW_SHOWNORMAL);
-    headless::SetActive(true);
+    OpenProgramWindow();
     crt::srand(static_cast<unsigned int>(crt::time(nullptr)));
     LoadAllAssets();
     elSystem::ResetFrameClock();

@@ -11,6 +11,7 @@
 #include "game/stage_c/stage_c_entities.h"
 #include "platform/headless.h"
 #include "platform/types.h"
+#include "support/boss_target.h"
 
 namespace soak {
 
@@ -121,21 +122,8 @@ void Player::ReleaseAll() {
 
 // Under the middle of the stage's boss once it is in the field, keeping low.
 void Player::Steer() {
-    float target = build::kShipStartX;
-    bool playing = Frozen == 0 && InStage(SceneNumber);
-    switch (SceneNumber) {
-        case kSceneStageA:
-            if (BossARecord.x > kParkedX) target = BossARecord.x + 160.0f;
-            break;
-        case kSceneStageB:
-            if (BossB.x > kParkedX) target = BossB.x + 230.0f;
-            break;
-        case kSceneStageC:
-            if (BossCRecord.x > kParkedX) target = BossCRecord.x + 190.0f;
-            break;
-        default:
-            break;
-    }
+    const float target = ShipTargetX();
+    const bool playing = Frozen == 0 && InStage(SceneNumber);
     if (playing && upFramesLeft_ == 0 && sceneFrames_ % kClimbEvery == kClimbEvery - 1) {
         upFramesLeft_ = kClimbFrames;
     }

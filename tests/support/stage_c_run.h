@@ -22,7 +22,9 @@
 #include "game/stage_c/stage_c_entities.h"
 #include "platform/headless.h"
 #include "platform/window.h"
+#include "support/boss_target.h"
 #include "support/fresh_process.h"
+#include "support/program_window.h"
 #include "support/state_hash.h"
 
 namespace stage_c_run {
@@ -191,15 +193,7 @@ private:
 inline Result PlayStageC(int firstFlag, int secondFlag, int frameLimit = 12000) {
     StartFreshProcess();
     headless::SetTime(kTimeOfDay);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = elSystem::WindowProc;
-    wc.lpszClassName = kWindowClass;
-    RegisterClassA(&wc);
-    elSystem::State.mainWindow =
-        CreateWindowExA(0, kWindowClass, kWindowTitle, WS_POPUP, 0, 0, build::kScreenWidth,
-                        build::kScreenHeight, nullptr, nullptr, nullptr, nullptr);
-    ShowWindow(elSystem::State.mainWindow, SW_SHOWNORMAL);
-    headless::SetActive(true);
+    OpenProgramWindow();
     LoadAllAssets();
     InitNewGame();
     Runner::EnterFromStageB(firstFlag, secondFlag);
@@ -269,22 +263,9 @@ private:
 
     // Under the middle of the stage's boss once it is in the field, firing.
     void Steer() {
-        float target = build::kShipStartX;
-        bool playing = Frozen == 0;
-        switch (SceneNumber) {
-            case kSceneStageA:
-                if (BossARecord.x > kParkedX) target = BossARecord.x + 160.0f;
-                break;
-            case kSceneStageB:
-                if (BossB.x > kParkedX) target = BossB.x + 230.0f;
-                break;
-            case kSceneStageC:
-                if (BossCRecord.x > kParkedX) target = BossCRecord.x + 190.0f;
-                break;
-            default:
-                playing = false;
-                break;
-        }
+        const float target = ShipTargetX();
+        const bool playing = Frozen == 0 && (SceneNumber == kSceneStageA || SceneNumber == kSceneStageB ||
+                                             SceneNumber == kSceneStageC);
         Press(kVkLeft, playing && PlayerPosition.x > target + 4.0f);
         Press(kVkRight, playing && PlayerPosition.x < target - 4.0f);
         Press(kVkDown, playing);
@@ -295,21 +276,17 @@ private:
 };
 
 // A fresh process at a fixed time of day with the program's window and data, on its title.
-inline GameResult PlayWholeGame(int frameLimit) {
+inline void StartOnTitle() {
     StartFreshProcess();
     headless::SetTime(kTimeOfDay);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = elSystem::WindowProc;
-    wc.lpszClassName = kWindowClass;
-    RegisterClassA(&wc);
-    elSystem::State.mainWindow =
-        CreateWindowExA(0, kWindowClass, kWindowTitle, WS_POPUP, 0, 0, build::kScreenWidth,
-                        build::kScreenHeight, nullptr, nullptr, nullptr, nullptr);
-    ShowWindow(elSystem::State.mainWindow, SW_SHOWNORMAL);
-    headless::SetActive(true);
+    OpenProgramWindow();
     LoadAllAssets();
     SceneNumber = kSceneTitle;
     PreviousScene = 0;
+}
+
+inline GameResult PlayWholeGame(int frameLimit) {
+    StartOnTitle();
     GameRunner runner;
     return runner.Run(frameLimit);
 }
