@@ -9,6 +9,17 @@
 
 namespace sdl_backend {
 
+// A thread that does start-up work the program needs later: whoever needs the work done waits for it,
+// and so does the end of the program. Declared after the data the thread works on, it is joined first.
+struct StartupThread {
+    SDL_Thread* thread = nullptr;
+    ~StartupThread() { Wait(); }
+    void Wait() {
+        if (thread != nullptr) SDL_WaitThread(thread, nullptr);
+        thread = nullptr;
+    }
+};
+
 struct NativeWindow {
     SDL_Window* window;
     SDL_Renderer* renderer;

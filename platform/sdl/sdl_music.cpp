@@ -35,13 +35,8 @@ constinit fluid_synth_t* gSynth = nullptr;
 // The soundfont's loading thread while it may run, and the rate it loads for; ending the program
 // waits for it.
 struct Loader {
-    SDL_Thread* thread = nullptr;
     int rate = 0;
-    ~Loader() { Wait(); }
-    void Wait() {
-        if (thread != nullptr) SDL_WaitThread(thread, nullptr);
-        thread = nullptr;
-    }
+    sdl_backend::StartupThread worker;
 };
 
 Loader& SynthLoader() {
@@ -143,7 +138,7 @@ int LoadOnThread(void* loader) {
 
 // Until the load has ended the synthesiser is not there: the music waits for it.
 void WaitForSynth() {
-    SynthLoader().Wait();
+    SynthLoader().worker.Wait();
 }
 
 }  // namespace
@@ -160,9 +155,9 @@ void StartMusicSynth(int rate) {
         fluid_set_log_function(level, nullptr, nullptr);
     Loader& loader = SynthLoader();
     loader.rate = rate;
-    loader.thread = SDL_CreateThread(LoadOnThread, "soundfont", &loader);
+    loader.worker.thread = SDL_CreateThread(LoadOnThread, "soundfont", &loader);
     // Without a thread of its own it loads here.
-    if (loader.thread == nullptr) LoadSynth(rate);
+    if (loader.worker.thread == nullptr) LoadSynth(rate);
 }
 
 void StopMusicSynth() {

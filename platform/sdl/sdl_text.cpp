@@ -12,6 +12,7 @@
 
 #include "platform/common/text_raster.h"
 #include "platform/sdl/font_discovery.h"
+#include "platform/sdl/sdl_backend.h"
 
 namespace {
 
@@ -33,13 +34,8 @@ constinit bool gTtfFailed = false;
 // fontconfig's set-up on its thread while it may run, and whether it succeeded; ending the program
 // waits for it.
 struct Discovery {
-    SDL_Thread* thread = nullptr;
     bool ok = false;
-    ~Discovery() { Wait(); }
-    void Wait() {
-        if (thread != nullptr) SDL_WaitThread(thread, nullptr);
-        thread = nullptr;
-    }
+    sdl_backend::StartupThread worker;
 };
 
 Discovery& FontDiscovery() {
@@ -55,8 +51,8 @@ int DiscoverFonts(void* discovery) {
 // fontconfig set up, by the discovery thread when one was started.
 bool FontconfigReady() {
     Discovery& d = FontDiscovery();
-    if (d.thread == nullptr) return FcInit() != 0;
-    d.Wait();
+    if (d.worker.thread == nullptr) return FcInit() != 0;
+    d.worker.Wait();
     return d.ok;
 }
 
@@ -153,8 +149,8 @@ namespace sdl_backend {
 
 void StartFontDiscovery() {
     Discovery& d = FontDiscovery();
-    if (d.thread != nullptr || gTtfReady || gTtfFailed) return;
-    d.thread = SDL_CreateThread(DiscoverFonts, "fonts", &d);
+    if (d.worker.thread != nullptr || gTtfReady || gTtfFailed) return;
+    d.worker.thread = SDL_CreateThread(DiscoverFonts, "fonts", &d);
 }
 
 }  // namespace sdl_backend
