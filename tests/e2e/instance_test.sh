@@ -26,22 +26,13 @@ display_b="$DISPLAY"
 export SDL_AUDIODRIVER=dummy
 source "$(dirname "$0")/sanitizer_options.sh"
 
-# Waits until the game's window shows on display $1 while process $2 runs.
-await_window() {
-  for _ in $(seq 150); do
-    DISPLAY="$1" xdotool search --name '^QUENDRAVOLT$' >/dev/null 2>&1 && return 0
-    kill -0 "$2" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
 
 DISPLAY="$display_a" "$game" >"$work/a.log" 2>&1 &
 pid_a=$!
-await_window "$display_a" "$pid_a" || fail "no window on the first display: $(cat "$work/a.log")"
+DISPLAY="$display_a" await_window "$pid_a" || fail "no window on the first display: $(cat "$work/a.log")"
 DISPLAY="$display_b" "$game" >"$work/b.log" 2>&1 &
 pid_b=$!
-await_window "$display_b" "$pid_b" || fail "the copy on the second display did not run: $(cat "$work/b.log")"
+DISPLAY="$display_b" await_window "$pid_b" || fail "the copy on the second display did not run: $(cat "$work/b.log")"
 kill -0 "$pid_a" 2>/dev/null || fail "the first copy ended when the second started on another display"
 
 DISPLAY="$display_a" timeout 10 "$game" >"$work/second.out" 2>"$work/second.err"

@@ -51,10 +51,7 @@ for driver in "$@"; do
   QV_PRESENT_LOG="$work/bare.presents" "$bare" $((run_seconds + 1)) >"$work/bare.log" 2>&1 &
   bare_pid=$!
   # The driver's window must open last: it runs only while it has the focus.
-  for _ in $(seq 50); do
-    xdotool search --name '^bare present$' >/dev/null 2>&1 && break
-    sleep 0.1
-  done
+  await_window "$bare_pid" '^bare present$' || fail "the bare program shows no window: $(cat "$work/bare.log")"
   QV_PRESENT_LOG="$work/$name.presents" "$driver" pacing "$work_ms" busy >"$work/$name.log" 2>&1 &
   pid=$!
   sleep 1

@@ -36,14 +36,7 @@ export SDL_AUDIODRIVER=dummy
 
 "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --name '^QUENDRAVOLT$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2>/dev/null || fail "the program ended at start: $(cat "$work/game.log")"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled QUENDRAVOLT"
+await_window "$game_pid" || fail "no window titled QUENDRAVOLT; the program printed: $(cat "$work/game.log")"
 
 # Fire and steering keys come up most; S and T now and then; Esc never.
 keys=(Left Right Up Down Left Right Up Down Shift_L Shift_L Shift_L Control_L Control_L

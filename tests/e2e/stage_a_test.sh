@@ -20,14 +20,7 @@ share() { convert "$shots/$1.png" -crop "$2" +repage -fx "$3" -format '%[fx:mean
 start_stage() {
   "$driver" 2 "$@" >"$shots/game.log" 2>&1 &
   game_pid=$!
-  local window=""
-  for _ in $(seq 150); do
-    window=$(xdotool search --name '^QUENDRAVOLT$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    kill -0 "$game_pid" 2>/dev/null || fail "the driver ended early: $(cat "$shots/game.log")"
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window titled QUENDRAVOLT"
+  await_window "$game_pid" || fail "no window titled QUENDRAVOLT; the driver printed: $(cat "$shots/game.log")"
   xdotool windowfocus --sync "$window" 2>/dev/null
   xdotool keydown shift
 }

@@ -14,14 +14,7 @@ source "$(dirname "$0")/sanitizer_options.sh"
 "$game" >"$shots/game.log" 2>&1 &
 game_pid=$!
 
-window=""
-for _ in $(seq 150); do
-  window=$(xdotool search --name '^QUENDRAVOLT$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2>/dev/null || fail "the game ended early: $(cat "$shots/game.log")"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled QUENDRAVOLT"
+await_window "$game_pid" || fail "no window titled QUENDRAVOLT; the game printed: $(cat "$shots/game.log")"
 
 # The picture is centred on the 1024x768 display at its own size.
 left=$(( (1024 - width) / 2 ))

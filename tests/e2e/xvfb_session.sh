@@ -19,3 +19,29 @@ stop_xvfb() {
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
   xvfb_pid=""
 }
+
+# await_window <pid> [title pattern]: waits until process <pid> shows a window whose name matches the
+# pattern (the game's title by default) on $DISPLAY and sets window to it. A loaded machine can take
+# many seconds to start a sanitizer build, so the wait is long; returns non-zero at once when the
+# process ends, and after the wait with what the process was doing printed, to tell a slow start from
+# a stuck one.
+await_window() {
+  local pid="$1" pattern="${2:-^QUENDRAVOLT$}" start=$SECONDS
+  window=""
+  while [ $((SECONDS - start)) -lt 60 ]; do
+    window=$(xdotool search --name "$pattern" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && return 0
+    [ -n "$(ps -o stat= -p "$pid" 2>/dev/null | grep -v Z)" ] || return 1
+    sleep 0.1
+  done
+  echo "no window after $((SECONDS - start)) s; windows on $DISPLAY:"
+  xwininfo -root -tree 2>/dev/null | grep '"' | head -n 20
+  echo "threads of $pid:"
+  local task
+  for task in /proc/"$pid"/task/*; do
+    echo "  $(cat "$task/comm" 2>/dev/null) $(cut -d' ' -f3 "$task/stat" 2>/dev/null) $(cat "$task/wchan" 2>/dev/null)"
+  done
+  command -v gdb >/dev/null && timeout 60 gdb -p "$pid" -batch -ex 'thread apply all bt 12' 2>/dev/null |
+    grep -E '^(Thread|#)'
+  return 1
+}
