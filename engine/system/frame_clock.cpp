@@ -12,6 +12,9 @@ constexpr UINT kFinestMillisecondPeriod = 9;
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 // A frame seen less than this share of a period after a beat is taken as that beat's frame.
 constexpr std::int64_t kBeatShare = 4;
+// A beat that has come off the clock's own beat is brought back by at most this share of a period a
+// frame.
+constexpr std::int64_t kPullShare = 16;
 
 std::int64_t ReadMillisecondSource() {
     return Clock.millisecondSource ? static_cast<std::int64_t>(timeGetTime())
@@ -32,6 +35,28 @@ std::int64_t ReadTickSource() {
 void WakeForNextFrame() {
     if (Clock.performanceCounter && Clock.frameWait && Clock.ticksPerFrame > 0)
         SetPeekWaitDeadline(Clock.lastDueTick + Clock.ticksPerFrame);
+}
+
+// Moves the beat just kept (the due tick of the frame seen now) toward the clock's own beat by at most
+// a sixteenth of a period a frame. The display's vertical blank beats on the clock, so a frame due on the
+// clock's beat starts as the previous present ends and has the most of its period to reach the next
+// blank; a frame due late in the period has only the rest of it and misses the blank at the first
+// stall. A beat just before the clock's is moved later when the frame was seen that late anyway (the
+// beat never passes now); otherwise the beat moves earlier, never to more than nearBeat before now, so
+// that the next frame is still three quarters of a period away. FrameTime stays within a millisecond
+// of a period.
+void PullTowardClockBeat(std::int64_t now, std::int64_t period, std::int64_t nearBeat) {
+    const std::int64_t phase = ((Clock.lastDueTick % period) + period) % period;
+    const std::int64_t most = period / kPullShare;
+    if (phase == 0 || most <= 0) return;
+    const std::int64_t later = period - phase < most ? period - phase : most;
+    if (phase > period / 2 && now - Clock.lastDueTick >= later) {
+        Clock.lastDueTick += later;
+        return;
+    }
+    std::int64_t earlier = phase < most ? phase : most;
+    if (earlier > Clock.lastDueTick + nearBeat - now) earlier = Clock.lastDueTick + nearBeat - now;
+    if (earlier > 0) Clock.lastDueTick -= earlier;
 }
 
 }  // namespace
@@ -87,6 +112,7 @@ int FrameDue() {
         Clock.lastDueTick = now;
     } else if (diff - period < nearBeat) {
         Clock.lastDueTick += period;
+        PullTowardClockBeat(now, period, nearBeat);
     } else {
         const std::int64_t sinceBeat = ((now % period) + period) % period;
         Clock.lastDueTick = sinceBeat < nearBeat ? now - sinceBeat : now;

@@ -90,6 +90,53 @@ TEST_F(FrameClockTest, DueFramesAreNeverCloserThanThreeQuartersOfAPeriod) {
     EXPECT_GT(dues, 1000);
 }
 
+// Runs frames as a scene that waits for the blank does: each frame ends a millisecond after the next
+// beat of the clock (the blank and the present), then the gate is polled every 0.1 ms until due.
+// Returns the due times.
+std::vector<std::int64_t> FramesOnTheBlank(int frames) {
+    std::vector<std::int64_t> dues;
+    while (static_cast<int>(dues.size()) < frames) {
+        if (!elSystem::FrameDue()) {
+            headless::AdvanceClock(100);
+            continue;
+        }
+        const auto now = static_cast<std::int64_t>(headless::NowMicroseconds());
+        dues.push_back(now);
+        const std::int64_t blank = (now / kPeriodTicks + 1) * kPeriodTicks;
+        headless::AdvanceClock(static_cast<std::uint64_t>(blank + 1000 - now));
+    }
+    return dues;
+}
+
+TEST_F(FrameClockTest, ABeatRestartedOffTheClocksBeatIsBroughtBackToItAFrameAtATime) {
+    constexpr std::int64_t kPeriod = kPeriodTicks;
+    constexpr std::int64_t kMostPull = kPeriod / 16;
+    // Each restart leaves the beat well into the clock's period: late in it (10 ms), where the work of
+    // a frame would end near the next blank, early in it (5 ms), and just before the clock's beat.
+    for (const std::int64_t offBeat : {std::int64_t{10000}, std::int64_t{5000}, kPeriod - 500}) {
+        SCOPED_TRACE(offBeat);
+        elSystem::SetFrameRate(60);
+        headless::AdvanceClock(static_cast<std::uint64_t>(
+            (static_cast<std::int64_t>(headless::NowMicroseconds()) / kPeriod + 6) * kPeriod + offBeat -
+            static_cast<std::int64_t>(headless::NowMicroseconds())));
+        ASSERT_EQ(elSystem::FrameDue(), 1);
+        ASSERT_EQ(elSystem::Clock.lastDueTick % kPeriod, offBeat);
+        const std::vector<std::int64_t> dues = FramesOnTheBlank(30);
+        // The beat moves back by at most a sixteenth of a period a frame, so each frame is still about
+        // a period after the one before and no frame is due more than once per blank ...
+        std::int64_t previous = static_cast<std::int64_t>(dues.front());
+        for (std::size_t i = 1; i < dues.size(); ++i) {
+            EXPECT_GE(dues[i] - previous, kPeriod * 3 / 4) << i;
+            EXPECT_LE(dues[i] - previous, kPeriod + kMostPull + 100) << i;
+            previous = dues[i];
+        }
+        // ... and within sixteen frames the beat is the clock's own, each frame starting as the present
+        // before it ends.
+        EXPECT_EQ(elSystem::Clock.lastDueTick % kPeriod, 0);
+        for (std::size_t i = 16; i < dues.size(); ++i) EXPECT_EQ(dues[i] % kPeriod, 1000) << i;
+    }
+}
+
 TEST_F(FrameClockTest, AnEmptyPeekSleepsUntilTheNextFrameIsDue) {
     elSystem::SetFrameRate(60);
     MSG msg{};
