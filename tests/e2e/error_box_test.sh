@@ -41,7 +41,6 @@ for entry in "$data"/IMAGE/*; do
 done
 
 named_windows() { xwininfo -root -tree 2>/dev/null | grep -v 'has no name' | grep -c '"'; }
-running() { [ -n "$(ps -o stat= -p "$1" 2>/dev/null | grep -v Z)" ]; }
 
 for how in TERM INT destroy; do
   "$program" >"$work/$how.log" 2>&1 &

@@ -20,6 +20,9 @@ stop_xvfb() {
   xvfb_pid=""
 }
 
+# running <pid>: whether the process is alive; an ended child that is not reaped yet is not.
+running() { [ -n "$(ps -o stat= -p "$1" 2>/dev/null | grep -v Z)" ]; }
+
 # await_window <pid> [title pattern]: waits until process <pid> shows a window whose name matches the
 # pattern (the game's title by default) on $DISPLAY and sets window to it. A loaded machine can take
 # many seconds to start a sanitizer build, so the wait is long; returns non-zero at once when the
@@ -31,7 +34,7 @@ await_window() {
   while [ $((SECONDS - start)) -lt 60 ]; do
     window=$(xdotool search --name "$pattern" 2>/dev/null | head -n 1)
     [ -n "$window" ] && return 0
-    [ -n "$(ps -o stat= -p "$pid" 2>/dev/null | grep -v Z)" ] || return 1
+    running "$pid" || return 1
     sleep 0.1
   done
   echo "no window after $((SECONDS - start)) s; windows on $DISPLAY:"
@@ -41,7 +44,7 @@ await_window() {
   for task in /proc/"$pid"/task/*; do
     echo "  $(cat "$task/comm" 2>/dev/null) $(cut -d' ' -f3 "$task/stat" 2>/dev/null) $(cat "$task/wchan" 2>/dev/null)"
   done
-  command -v gdb >/dev/null && timeout 60 gdb -p "$pid" -batch -ex 'thread apply all bt 12' 2>/dev/null |
+  command -v gdb >/dev/null && timeout 30 gdb -p "$pid" -batch -ex 'thread apply all bt 12' 2>/dev/null |
     grep -E '^(Thread|#)'
   return 1
 }
