@@ -37,6 +37,11 @@ void WakeForNextFrame() {
         SetPeekWaitDeadline(Clock.lastDueTick + Clock.ticksPerFrame);
 }
 
+// How far a tick lies past the clock's last beat (a whole number of periods), in ticks.
+std::int64_t SinceClockBeat(std::int64_t tick, std::int64_t period) {
+    return ((tick % period) + period) % period;
+}
+
 // Moves the beat just kept (the due tick of the frame seen now) toward the clock's own beat by at most
 // a sixteenth of a period a frame. The display's vertical blank beats on the clock, so a frame due on the
 // clock's beat starts as the previous present ends and has the most of its period to reach the next
@@ -46,7 +51,7 @@ void WakeForNextFrame() {
 // that the next frame is still three quarters of a period away. FrameTime stays within a millisecond
 // of a period.
 void PullTowardClockBeat(std::int64_t now, std::int64_t period, std::int64_t nearBeat) {
-    const std::int64_t phase = ((Clock.lastDueTick % period) + period) % period;
+    const std::int64_t phase = SinceClockBeat(Clock.lastDueTick, period);
     const std::int64_t most = period / kPullShare;
     if (phase == 0 || most <= 0) return;
     const std::int64_t later = period - phase < most ? period - phase : most;
@@ -114,7 +119,7 @@ int FrameDue() {
         Clock.lastDueTick += period;
         PullTowardClockBeat(now, period, nearBeat);
     } else {
-        const std::int64_t sinceBeat = ((now % period) + period) % period;
+        const std::int64_t sinceBeat = SinceClockBeat(now, period);
         Clock.lastDueTick = sinceBeat < nearBeat ? now - sinceBeat : now;
     }
     WakeForNextFrame();
