@@ -20,6 +20,13 @@ struct StartupThread {
     }
 };
 
+// Waits for the soundfont's load and the font discovery, where they still run on their threads. A
+// process forked meanwhile (the message box's) would start with only the forking thread: a lock one of
+// those threads held at that moment, the memory allocator's under a sanitizer among them, would stay
+// held in it for ever.
+void WaitForMusicSynth();
+void WaitForFontDiscovery();
+
 struct NativeWindow {
     SDL_Window* window;
     SDL_Renderer* renderer;

@@ -59,6 +59,9 @@ int MessageBoxA(HWND window, const char* text, const char* caption, UINT type) {
     platform_common::TakeUnreadablePictureNote();
     std::fflush(stderr);
 
+    // SDL forks the box's process: no start-up thread may hold a lock then.
+    sdl_backend::WaitForMusicSynth();
+    sdl_backend::WaitForFontDiscovery();
     static const bool hooked = pthread_atfork(nullptr, nullptr, InChildAfterFork) == 0;
     (void)hooked;
     const Uint32 flags = (type & MB_ICONWARNING) ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;

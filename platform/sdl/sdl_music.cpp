@@ -136,17 +136,17 @@ int LoadOnThread(void* loader) {
     return 0;
 }
 
-// Until the load has ended the synthesiser is not there: the music waits for it.
-void WaitForSynth() {
-    SynthLoader().worker.Wait();
-}
-
 }  // namespace
 
 namespace sdl_backend {
 
+// Until the load has ended the synthesiser is not there: the music waits for it.
+void WaitForMusicSynth() {
+    SynthLoader().worker.Wait();
+}
+
 void StartMusicSynth(int rate) {
-    WaitForSynth();
+    sdl_backend::WaitForMusicSynth();
     {
         std::lock_guard<std::mutex> lock(platform_common::AudioMutex());
         if (gSynth != nullptr) return;
@@ -161,7 +161,7 @@ void StartMusicSynth(int rate) {
 }
 
 void StopMusicSynth() {
-    WaitForSynth();
+    sdl_backend::WaitForMusicSynth();
     std::lock_guard<std::mutex> lock(platform_common::AudioMutex());
     if (gSynth != nullptr) delete_fluid_synth(gSynth);
     if (gSettings != nullptr) delete_fluid_settings(gSettings);
@@ -188,7 +188,7 @@ bool RenderMusic(std::uint64_t micros, float* stereo, std::size_t frames) {
 namespace backend {
 
 void NoteMciCommand(const char*) {
-    WaitForSynth();
+    sdl_backend::WaitForMusicSynth();
 }
 
 bool MciCommandFails(const char*) {

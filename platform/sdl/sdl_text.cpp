@@ -34,6 +34,7 @@ constinit bool gTtfFailed = false;
 // fontconfig's set-up on its thread while it may run, and whether it succeeded; ending the program
 // waits for it.
 struct Discovery {
+    bool started = false;
     bool ok = false;
     sdl_backend::StartupThread worker;
 };
@@ -51,7 +52,7 @@ int DiscoverFonts(void* discovery) {
 // fontconfig set up, by the discovery thread when one was started.
 bool FontconfigReady() {
     Discovery& d = FontDiscovery();
-    if (d.worker.thread == nullptr) return FcInit() != 0;
+    if (!d.started) return FcInit() != 0;
     d.worker.Wait();
     return d.ok;
 }
@@ -149,8 +150,13 @@ namespace sdl_backend {
 
 void StartFontDiscovery() {
     Discovery& d = FontDiscovery();
-    if (d.worker.thread != nullptr || gTtfReady || gTtfFailed) return;
+    if (d.started || gTtfReady || gTtfFailed) return;
     d.worker.thread = SDL_CreateThread(DiscoverFonts, "fonts", &d);
+    d.started = d.worker.thread != nullptr;
+}
+
+void WaitForFontDiscovery() {
+    FontDiscovery().worker.Wait();
 }
 
 }  // namespace sdl_backend

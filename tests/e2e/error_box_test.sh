@@ -58,7 +58,7 @@ for how in TERM INT destroy; do
     [ "$(named_windows)" -ge 2 ] && break
     sleep 0.1
   done
-  [ "$(named_windows)" -ge 2 ] || fail "the box and the window are not both shown"
+  [ "$(named_windows)" -ge 2 ] || fail "the box and the window are not both shown: $(xwininfo -root -tree 2>/dev/null | grep -v "has no name" | grep "\"")"
   grep -q "IMAGE/$missing" "$work/$how.log" || fail "the error line does not name the file: $(cat "$work/$how.log")"
   case "$how" in
     TERM) kill -TERM "$pid" ;;
