@@ -61,6 +61,12 @@ void Render(void*, Uint8* stream, int length) {
     if (ended) WakeMainThread();
 }
 
+// One line for a player who has no sound device (or no sound server): the game goes on silently.
+void ReportNoSound() {
+    std::fprintf(stderr, "No sound device could be opened (%s); the game plays without sound.\n",
+                 SDL_GetError());
+}
+
 }  // namespace
 
 namespace backend {
@@ -69,7 +75,7 @@ bool OpenSoundOutput() {
     if (gDevice != 0) return true;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "SDL audio: %s\n", SDL_GetError());
+        ReportNoSound();
         return false;
     }
     SDL_AudioSpec want{};
@@ -81,7 +87,7 @@ bool OpenSoundOutput() {
     SDL_AudioSpec have{};
     gDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (gDevice == 0) {
-        std::fprintf(stderr, "SDL audio device: %s\n", SDL_GetError());
+        ReportNoSound();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
