@@ -1,5 +1,8 @@
 // The real backend's sound output: one SDL audio stream into which the sound buffers and the music are
 // mixed, in the audio thread, under the sound device's lock.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -61,6 +64,28 @@ void Render(void*, Uint8* stream, int length) {
     if (ended) WakeMainThread();
 }
 
+// While the sound output opens, what the system's sound libraries print on their own goes nowhere: when
+// there is no device they print a screenful of configuration errors. The player gets ReportNoSound's
+// one line instead, with the reason SDL gives.
+struct QuietStandardError {
+    int saved = -1;
+    QuietStandardError() {
+        std::fflush(stderr);
+        int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere < 0) return;
+        saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (saved >= 0) dup2(nowhere, STDERR_FILENO);
+        close(nowhere);
+    }
+    ~QuietStandardError() {
+        if (saved < 0) return;
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+};
+
 // One line for a player who has no sound device (or no sound server): the game goes on silently.
 void ReportNoSound() {
     std::fprintf(stderr, "No sound device could be opened (%s); the game plays without sound.\n",
@@ -74,7 +99,12 @@ namespace backend {
 bool OpenSoundOutput() {
     if (gDevice != 0) return true;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    bool initialised;
+    {
+        QuietStandardError quiet;
+        initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }
+    if (!initialised) {
         ReportNoSound();
         return false;
     }
@@ -85,7 +115,10 @@ bool OpenSoundOutput() {
     want.samples = kWantedSamples;
     want.callback = Render;
     SDL_AudioSpec have{};
-    gDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    {
+        QuietStandardError quiet;
+        gDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    }
     if (gDevice == 0) {
         ReportNoSound();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
