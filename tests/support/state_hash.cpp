@@ -1,11 +1,13 @@
 #include "support/state_hash.h"
 
+#include <cstring>
+
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/core_entities.h"
 #include "game/core/game_state.h"
-#include "game/entity_walk.h"
 #include "game/enemies/enemy_pools.h"
+#include "game/entity_walk.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_b/stage_b_entities.h"
 #include "game/stage_c/stage_c_entities.h"
@@ -32,74 +34,101 @@ private:
     std::uint64_t value_ = 14695981039346656037ull;
 };
 
+// Visits every piece of game state a later frame can read, as a place and a size, always in this order.
+template <typename Visit>
+void ForEachPart(Visit visit) {
+    for (const EntityArray* a : entity_walk::AllArrays()) {
+        visit(a->records, entity_walk::RecordSize(a->kind) * static_cast<std::size_t>(a->count));
+    }
+    const auto part = [&](auto& item) { visit(&item, sizeof item); };
+    part(Score);
+    part(HiScore);
+    part(ShipStock);
+    part(PowerCount);
+    part(WeaponType);
+    part(Difficulty);
+    part(ScoringMode);
+    part(Frozen);
+    part(ContinueShown);
+    part(ContinueRecovery);
+    part(ClearEnemyShots);
+    part(PlayerAlive);
+    part(StageScroll);
+    part(PlayerPosition);
+    part(InputLock);
+    part(FireEnable);
+    part(BurstActive);
+    part(StageFrameCounter);
+    part(AutoFireTrigger);
+    part(SceneNumber);
+    part(PreviousScene);
+    part(Transition);
+    part(PowerItem);
+    part(PowerFlags);
+    part(ShipSpeed);
+    part(ShipBankFrame);
+    part(ShipBankStep);
+    part(MainShotCadence);
+    part(BurstCounters);
+    part(SalvoTickCounters);
+    part(SpiralVolleyCounter);
+    part(RecoveryCounter);
+    part(BlinkCounter);
+    part(DiverFlameFrame);
+    part(FallingObjectFlameFrame);
+    part(BossARecord);
+    part(BossWarningPicture);
+    part(BossAAttackClock);
+    part(BossASpiralCounters);
+    part(BossAFlameFrame);
+    part(BossAFlameCycle);
+    part(BossB);
+    part(BossBFlyBy);
+    part(BossBFlameFrame);
+    part(BossBFlameCycle);
+    part(BossBAttackTimer);
+    part(BossCRecord);
+    part(BossCAttackClock);
+    part(BossCSmokeFrame);
+    part(BossCSmokeCycle);
+    part(BossCSprayCounters);
+    part(BigEnemy2);
+    part(BigEnemy3);
+    part(BigEnemy4);
+    part(BigEnemy5);
+    part(BigEnemy6);
+    part(Stars);
+    part(StageAStrip);
+    part(StageBStrip);
+    part(StageCStrip);
+    part(BackdropStrip);
+}
+
 }  // namespace
 
 std::uint64_t GameStateHash() {
     Hasher h;
-    for (const EntityArray* a : entity_walk::AllArrays()) {
-        h.Bytes(a->records, entity_walk::RecordSize(a->kind) * static_cast<std::size_t>(a->count));
-    }
-    h.Add(Score);
-    h.Add(HiScore);
-    h.Add(ShipStock);
-    h.Add(PowerCount);
-    h.Add(WeaponType);
-    h.Add(Difficulty);
-    h.Add(ScoringMode);
-    h.Add(Frozen);
-    h.Add(ContinueShown);
-    h.Add(ContinueRecovery);
-    h.Add(ClearEnemyShots);
-    h.Add(PlayerAlive);
-    h.Add(StageScroll);
-    h.Add(PlayerPosition);
-    h.Add(InputLock);
-    h.Add(FireEnable);
-    h.Add(BurstActive);
-    h.Add(StageFrameCounter);
-    h.Add(AutoFireTrigger);
-    h.Add(SceneNumber);
-    h.Add(PreviousScene);
-    h.Add(Transition);
-    h.Add(PowerItem);
-    h.Add(PowerFlags);
-    h.Add(ShipSpeed);
-    h.Add(ShipBankFrame);
-    h.Add(ShipBankStep);
-    h.Add(MainShotCadence);
-    h.Add(BurstCounters);
-    h.Add(SalvoTickCounters);
-    h.Add(SpiralVolleyCounter);
-    h.Add(RecoveryCounter);
-    h.Add(BlinkCounter);
-    h.Add(DiverFlameFrame);
-    h.Add(FallingObjectFlameFrame);
-    h.Add(BossARecord);
-    h.Add(BossWarningPicture);
-    h.Add(BossAAttackClock);
-    h.Add(BossASpiralCounters);
-    h.Add(BossAFlameFrame);
-    h.Add(BossAFlameCycle);
-    h.Add(BossB);
-    h.Add(BossBFlyBy);
-    h.Add(BossBFlameFrame);
-    h.Add(BossBFlameCycle);
-    h.Add(BossBAttackTimer);
-    h.Add(BossCRecord);
-    h.Add(BossCAttackClock);
-    h.Add(BossCSmokeFrame);
-    h.Add(BossCSmokeCycle);
-    h.Add(BossCSprayCounters);
-    h.Add(BigEnemy2);
-    h.Add(BigEnemy3);
-    h.Add(BigEnemy4);
-    h.Add(BigEnemy5);
-    h.Add(BigEnemy6);
-    h.Add(Stars);
-    h.Add(StageAStrip);
-    h.Add(StageBStrip);
-    h.Add(StageCStrip);
-    h.Add(BackdropStrip);
+    ForEachPart([&](const void* data, std::size_t size) { h.Bytes(data, size); });
     h.Add(crt::randState());
     return h.value();
+}
+
+void GameStateImage::Take() {
+    bytes_.clear();
+    ForEachPart([&](const void* data, std::size_t size) {
+        const auto* p = static_cast<const unsigned char*>(data);
+        bytes_.insert(bytes_.end(), p, p + size);
+    });
+    randState_ = crt::randState();
+    taken_ = true;
+}
+
+void GameStateImage::Restore() const {
+    if (!taken_) return;
+    std::size_t at = 0;
+    ForEachPart([&](void* data, std::size_t size) {
+        std::memcpy(data, bytes_.data() + at, size);
+        at += size;
+    });
+    crt::srand(randState_);
 }
