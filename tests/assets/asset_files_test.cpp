@@ -217,6 +217,19 @@ TEST(Pictures, BackgroundTilesJoinWithoutASeam) {
     EXPECT_LT(coverage(loadPicture("IMAGE/BACK/BBACK1S.BMP"), 40, 0, 360, 480), 0.7);
 }
 
+TEST(Pictures, TitleMeltsIntoTheSceneAtItsBottom) {
+    // The 800x600 screen shows the moving scene under the title's last row: the picture may not end
+    // in a straight cut there, nor a few rows higher.
+    const Bitmap b = loadPicture("IMAGE/TITLEC.BMP");
+    ASSERT_EQ(b.height, 480);
+    constexpr int kKeyRows = 4;
+    EXPECT_EQ(coverage(b, 0, b.height - kKeyRows, b.width, kKeyRows), 0.0);
+    // Over the visible columns, no row covers much more than the next (the row past the end is key).
+    const auto shown = [&](int y) { return y < b.height ? coverage(b, 40, y, 360, 1) : 0.0; };
+    for (int y = b.height - 80; y < b.height; ++y) EXPECT_LT(shown(y) - shown(y + 1), 0.25) << "row " << y;
+    EXPECT_GT(shown(b.height - 40), 0.9);  // the planet is there above the fade
+}
+
 TEST(Pictures, ShipBankFramesDifferAndTheLevelFrameIsSymmetric) {
     const Bitmap b = loadPicture("IMAGE/MYME1.BMP");
     const auto columnsUsed = [&](int frame) {
