@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "engine/elSound.h"
@@ -92,15 +90,6 @@ std::vector<Part> FindParts(const std::vector<std::int16_t>& samples) {
     return parts;
 }
 
-// The recording the disk driver wrote, once the output is closed.
-std::vector<std::int16_t> ReadRecording(const char* recording) {
-    std::ifstream in(recording, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::vector<std::int16_t> samples(bytes.size() / 2);
-    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
-    return samples;
-}
-
 }  // namespace
 
 // Music asked for the moment the output opens, while the synthesiser may still be loading its
@@ -121,7 +110,7 @@ int RunMusicFirst(const char* recording) {
     Sleep(kTailMs);
     elSound::CloseMidi();
     elSound::Release();
-    std::vector<Part> parts = FindParts(ReadRecording(recording));
+    std::vector<Part> parts = FindParts(ReadRawSamples(recording));
     const double started = (playedAt - openedAt) / 1000.0;
     for (std::size_t i = 0; i < parts.size(); ++i)
         std::printf("music first: audible part %zu from %.2f s for %.2f s (played at %.3f s)\n", i,
@@ -207,7 +196,7 @@ int main(int argc, char** argv) {
     elSound::CloseMidi();
     elSound::Release();  // closes the output, which ends the recording
 
-    std::vector<std::int16_t> samples = ReadRecording(recording);
+    std::vector<std::int16_t> samples = ReadRawSamples(recording);
     std::vector<Part> parts = FindParts(samples);
 
     double recorded = static_cast<double>(samples.size()) / (kRate * kChannels);

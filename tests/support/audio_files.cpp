@@ -2,11 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <numbers>
 
 #include <unistd.h>
+
+std::vector<std::int16_t> ReadRawSamples(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    return samples;
+}
 
 void Append(Bytes& to, const Bytes& from) {
     to.reserve(to.size() + from.size());

@@ -15,6 +15,9 @@ Bytes MakeSineWave(int rate, double seconds, double hertz, double amplitude);
 // holding notes of the given length in quarters, one after another, ending with end-of-track.
 Bytes MakeMidi(int notes, int quartersEach, std::uint32_t tempoMicros = 500000);
 
+// The 16-bit samples of a raw recording (as SDL's disk audio driver writes it); empty when unreadable.
+std::vector<std::int16_t> ReadRawSamples(const char* path);
+
 // Appends from to the end of to.
 void Append(Bytes& to, const Bytes& from);
 void PutLE16(Bytes& b, std::size_t at, std::uint16_t v);

@@ -32,9 +32,28 @@ void planetLimb(Image& img, Vec2 centre, float radius, Color land, Color air, st
     });
 }
 
+// Dissolves rows top..bottom (exclusive) into the colour key, more of each row going the lower it lies,
+// in ragged cloud-like patches, so that a picture drawn over a moving scene melts into it instead of
+// ending in a straight cut; the rows from bottom on are all key.
+void dissolveDownward(Image& img, int top, int bottom, std::uint32_t seed) {
+    for (int y = top; y < img.height(); ++y) {
+        const float keep = clamp01((bottom - (y + 0.5f)) / static_cast<float>(bottom - top));
+        for (int x = 0; x < img.width(); ++x) {
+            const float coarse = fractalNoise(x * 0.06f, y * 0.15f, 3, seed);
+            const float fine = static_cast<float>(hash3(x, y, seed) & 0xFF) / 256.0f;
+            const float threshold = 0.45f * coarse + 0.55f * fine;
+            Color& c = img.at(x, y);
+            c = keep > threshold ? c * (0.8f + 0.2f * keep) : Color{};
+        }
+    }
+}
+
 Image drawTitle() {
     Image img(440, 480);  // columns 40-399 show; black lets the moving scene through
     planetLimb(img, {220, 1010}, 600, rgb(60, 90, 160), rgb(140, 200, 255), 1201);
+    // The 800x600 screen shows the scene below the picture's last row: the planet fades out under the
+    // prompt, below the rim that the field shows (row 438 at its edges).
+    dissolveDownward(img, 444, 476, 1202);
 
     // The logo.
     const TextStyle logo{5.8f, 9.0f, 2.8f, 1.25f, 0.14f};

@@ -13,6 +13,13 @@ constexpr float kTwoPi = 6.28318530718f;
 constexpr float kShotSeconds = 0.11f;
 constexpr float kExplosionSeconds = 0.75f;
 constexpr float kFadeOutSeconds = 0.01f;  // ends at silence, no click
+// Peak levels, as fractions of full scale. The mixer adds the effects to the stage music, which peaks
+// near 0.9 of full scale at an RMS of about 0.15, and saturates the sum. The death blast restarts the
+// explosion every frame, so its loud attack is all that is heard: at this level the blast over the music
+// saturates well under a thousandth of its samples. Held fire restarts the shot 15 times a second: at
+// this level it stays under the music's loudness.
+constexpr float kShotLevel = 0.45f;
+constexpr float kExplosionLevel = 0.45f;
 
 float fadeOut(float t, float total) {
     return std::fmin(1.0f, (total - t) / kFadeOutSeconds);
@@ -35,7 +42,7 @@ Bytes makeShotSound() {
         const float click = t < 0.006f ? rng.range(-1, 1) * (1 - t / 0.006f) : 0.0f;
         const float envelope = std::fmin(1.0f, t / 0.002f) * std::exp(-t * 26.0f);
         samples[static_cast<size_t>(i)] =
-            (0.42f * square + 0.22f * saw + 0.35f * click) * envelope * fadeOut(t, kShotSeconds);
+            kShotLevel * (0.42f * square + 0.22f * saw + 0.35f * click) * envelope * fadeOut(t, kShotSeconds);
     }
     return encodeWavMono16(samples, kSoundSampleRate);
 }
@@ -60,7 +67,8 @@ Bytes makeExplosionSound() {
         const float crackle = (rng.unit() < 0.004f * std::exp(-t * 5.0f)) ? rng.range(-0.8f, 0.8f) : 0.0f;
         const float envelope = std::fmin(1.0f, t / 0.003f) * std::exp(-t * 4.2f);
         const float mixed = 1.6f * lower + 0.55f * thump + crackle + 0.25f * noise * std::exp(-t * 40.0f);
-        samples[static_cast<size_t>(i)] = std::tanh(1.6f * mixed * envelope) * fadeOut(t, kExplosionSeconds);
+        samples[static_cast<size_t>(i)] =
+            kExplosionLevel * std::tanh(1.6f * mixed * envelope) * fadeOut(t, kExplosionSeconds);
     }
     return encodeWavMono16(samples, kSoundSampleRate);
 }
