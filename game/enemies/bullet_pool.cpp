@@ -275,6 +275,10 @@ void RetireRecord(const BulletPool<R>& pool, R& r, int first) {
         case Retire::kPark:
             if (clear || (r.active != 0 && OutOfBounds(pool.bounds, RecordX(r), RecordY(r)))) Park(r);
             break;
+        case Retire::kParkActive:
+            // Free records stay where their drift has taken them.
+            if (r.active != 0 && (clear || OutOfBounds(pool.bounds, RecordX(r), RecordY(r)))) Park(r);
+            break;
         case Retire::kGroupInPlace: {
             // A group cleared from the screen is parked whole: freed in place its records would stay
             // hittable where they were.

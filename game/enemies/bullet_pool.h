@@ -120,7 +120,8 @@ struct PoolBounds {
 };
 
 enum class Retire : unsigned char {
-    kPark,          // an active record out of bounds is parked
+    kPark,          // an active record out of bounds is parked, and every record on ClearEnemyShots
+    kParkActive,    // as kPark, but ClearEnemyShots parks only the active records
     kGroupInPlace,  // when a group's first record is out, the group's records are freed where they are
     kCurveGroup,    // as kGroupInPlace, every record also back to phase 0, no drift, the start heading
     kPhaseBottom,   // an active record below the bottom edge is freed with phase 0 where it is

@@ -11,6 +11,7 @@ using TwinShotTest = StageCTest;
 using TriFanTest = StageCTest;
 using FiveWayFanTest = StageCTest;
 using PodTest = StageCTest;
+using FallingSetTest = StageCTest;
 
 template <typename R>
 bool GroupActive(const R* records, int group, int size) {
@@ -289,6 +290,38 @@ TEST_F(PodTest, ABandLastingSeveralFramesReleasesEachGroupAgainOnlyOnceItHasFall
     }
     EXPECT_GE(releases, 2);
     EXPECT_LE(releases, 3);
+}
+
+// ---- What the three falling kinds share -------------------------------------------------------------------
+
+// Clearing the screen parks the shots in flight; a free record keeps the place its drift has taken it to.
+TEST_F(FallingSetTest, ClearingTheScreenParksFallingShotsAndLeavesFreeOnesDrifting) {
+    struct Set {
+        EnemyDrop* records;
+        void (*move)();
+        int falling;
+        int free;
+        float freeDrift;  // px/s
+    };
+    const Set sets[] = {{BossCTwin03, MoveBossCTwin03, 0, 2, -20.0f},
+                        {BossCFan04, MoveBossCFan04, 1, 5, -100.0f},
+                        {BossCPods09, MoveBossCPods09, 0, 3, 80.0f}};
+    FrameTime = 0.5f;
+    for (const Set& s : sets) {
+        s.move();  // the free record drifts off its parked place
+        s.records[s.falling] = EnemyDrop{0, 0, 300.0f, 100.0f, 0.0f, 0.0f, 0.0f, 1};
+        ClearEnemyShots = 1;
+        s.move();
+        ClearEnemyShots = 0;
+        const EnemyDrop& falling = s.records[s.falling];
+        EXPECT_EQ(falling.active, 0);
+        EXPECT_EQ(falling.x, kParkedX);
+        EXPECT_EQ(falling.y, kParkedY);
+        const EnemyDrop& free = s.records[s.free];
+        EXPECT_EQ(free.active, 0);
+        EXPECT_FLOAT_EQ(free.x, kParkedX + s.freeDrift * 2.0f * FrameTime);
+        EXPECT_EQ(free.y, kParkedY);
+    }
 }
 
 }  // namespace
