@@ -81,6 +81,14 @@ int GroupFirst(const BulletPool<R>& pool, int index) {
     return index - index % size;
 }
 
+// The group that an arming call names by its first record: `first` and the records after it, up to the
+// group size.
+template <typename R>
+Range GroupFrom(const BulletPool<R>& pool, int first) {
+    const int size = pool.groupSize > 0 ? pool.groupSize : 1;
+    return {first, first + size < pool.count ? first + size : pool.count};
+}
+
 template <typename R>
 float RecordX(const R& r) {
     if constexpr (kIsPhase<R>) {
@@ -332,7 +340,7 @@ float MemberOffset(const float* members, float single, int member) {
 template <typename R>
 void PlaceRecord(const BulletPool<R>& pool, R& r, FloatPoint src, int first, int member) {
     const PoolFire& f = pool.fire;
-    const Range group = GroupRange(pool, first / (pool.groupSize > 0 ? pool.groupSize : 1));
+    const Range group = GroupFrom(pool, first);
     const bool groupX = f.place == Place::kGroupX || f.place == Place::kGroupXY;
     const bool groupY = f.place == Place::kGroupY || f.place == Place::kGroupXY;
     if constexpr (kIsPhase<R>) {
@@ -393,7 +401,7 @@ void SetSpeeds(const BulletPool<R>& pool, R& r, int first, int member) {
         return;
     }
     if (f.speed == Speed::kByIndex && f.rewriteGroupSpeeds) {
-        const Range group = GroupRange(pool, first / (pool.groupSize > 0 ? pool.groupSize : 1));
+        const Range group = GroupFrom(pool, first);
         for (int j = group.begin; j < group.end; ++j)
             WriteSpeed(f, pool.records[j], f.speeds[j - group.begin]);
         return;
@@ -483,15 +491,17 @@ void ArmPoolRecord(const BulletPool<R>& pool, int index, int first) {
     if (r.active != 0) return;
     const PoolFire& f = pool.fire;
     const int size = pool.groupSize > 0 ? pool.groupSize : 1;
-    const int member = index - GroupFirst(pool, index);
+    // The record's place in the group that starts at `first`; a record outside that group is not armed.
+    const int member = index - first;
+    if (member < 0 || member >= size) return;
     const FloatPoint src = f.source != nullptr ? f.source(index / size) : FloatPoint{kParkedX, kParkedY};
     r.active = 1;
-    PlaceRecord(pool, r, src, GroupFirst(pool, index), member);
+    PlaceRecord(pool, r, src, first, member);
     if constexpr (HasAim<R>) {
         r.fireX = r.x;
         r.fireY = r.y;
     }
-    SetSpeeds(pool, r, GroupFirst(pool, index), member);
+    SetSpeeds(pool, r, first, member);
     SetHeading(pool, r, index, member);
     if constexpr (HasRamp<R>) {
         if (f.resetsRamp) r.ramp = 0.0f;

@@ -250,7 +250,8 @@ void MovePool(const BulletPool<Record>& pool, int group = kAllGroups);
 // Arms every free record of the group (or of every group).
 template <typename Record>
 void FirePool(const BulletPool<Record>& pool, int group = kAllGroups);
-// Arms record `index` if it is free; `first` is the first record of its group.
+// Arms record `index` if it is free; `first` is the first record of its group, which the record's place
+// in the group counts from. A record outside the group that starts at `first` is not armed.
 template <typename Record>
 void ArmPoolRecord(const BulletPool<Record>& pool, int index, int first);
 // Advances the per-record volley timers, or the shared counter, and arms what is due.

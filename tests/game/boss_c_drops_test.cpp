@@ -324,4 +324,30 @@ TEST_F(FallingSetTest, ClearingTheScreenParksFallingShotsAndLeavesFreeOnesDrifti
     }
 }
 
+// A one-record fire call places the group that starts at the first record it is given and counts the
+// record's place from there.
+TEST_F(FallingSetTest, AFireCallPlacesTheGroupThatStartsAtTheFirstRecordItIsGiven) {
+    PlaceBoss(180.0f, 100.0f, 500.0f);
+    FireBossCTwin01(3, 3);
+    EXPECT_EQ(BossCTwin01[3].active, 1);
+    EXPECT_EQ(BossCTwin01[3].x, 180.0f + 120.0f);
+    EXPECT_EQ(BossCTwin01[4].x, 180.0f + 280.0f);
+    EXPECT_EQ(BossCTwin01[2].x, kParkedX);
+    FireBossCFan01(7, 6);
+    const float stack[5] = {60.0f, 83.0f, 90.0f, 83.0f, 60.0f};
+    for (int m = 0; m < 5; ++m) EXPECT_EQ(BossCFan01[6 + m].y, 100.0f + stack[m]) << m;
+    EXPECT_EQ(BossCFan01[5].y, kParkedY);
+    // The three-way fan's angle: the first of a group aims 12 degrees off, the second at the ship.
+    PlayerPosition = {200.0f, 500.0f};
+    FireBossCTriFan03(4, 4);
+    FireBossCTriFan03(1, 0);
+    FireBossCTriFan03(7, 6);
+    EXPECT_NEAR(BossCTriFan03[1].heading - BossCTriFan03[4].heading, 0.2094395f, 1e-5f);
+    EXPECT_EQ(BossCTriFan03[7].heading, BossCTriFan03[1].heading);
+    // A record outside the group that starts at the given first is not armed.
+    FireBossCTwin02(5, 2);
+    FireBossCTwin02(1, 2);
+    EXPECT_EQ(CountActive(BossCTwin02), 0);
+}
+
 }  // namespace
