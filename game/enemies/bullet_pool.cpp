@@ -445,7 +445,8 @@ void SetHeading(const BulletPool<R>& pool, R& r, int index, int member) {
 }  // namespace
 
 float AimHeading(float dx, float dy, double offset) {
-    const float base = dx == 0.0f ? kHalfPi : std::atan(dy / dx);
+    // The slope in single precision, its angle in double, rounded once.
+    const float base = dx == 0.0f ? kHalfPi : static_cast<float>(std::atan(static_cast<double>(dy / dx)));
     float heading = static_cast<float>(static_cast<double>(base) + offset);
     if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) heading += kPi;
     return heading;
