@@ -1,9 +1,9 @@
 #include "game/core/boss_sequence.h"
 
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSound.h"
 #include "engine/elSystem.h"
-#include "game/core/draw_position.h"
 #include "game/core/picture_slots.h"
 #include "game/core/resets.h"
 #include "game/core/scene_change.h"

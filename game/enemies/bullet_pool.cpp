@@ -3,9 +3,9 @@
 #include <cmath>
 #include <type_traits>
 
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "platform/system.h"
 
