@@ -47,6 +47,10 @@ extern MouseStateRecord MouseState;
 extern MouseButtonsRecord MouseButtons;
 extern int WaitTable[kWaitSlots];
 
+// The keys the program itself answers (the pause and the way back to the title). OnKey passes it every
+// key but Esc, after storing it. The program defines it, as it defines WinMain for the platform.
+void OnProgramKey(int key);
+
 namespace elSystem {
 
 // Close state of the window: a WM_CLOSE has started the shutdown, or the shutdown has posted its close.

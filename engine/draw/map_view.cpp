@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "engine/draw/draw_state.h"
+#include "engine/draw_position.h"
 #include "engine/elSystem.h"
-#include "game/core/draw_position.h"
 
 namespace elDraw {
 

@@ -2,7 +2,6 @@
 #include "engine/elFont.h"
 #include "engine/elSound.h"
 #include "engine/elSystem.h"
-#include "game/core/game_state.h"
 #include "platform/system.h"
 #include "platform/window.h"
 
@@ -65,21 +64,8 @@ void OnKey(int key) {
             SetWait(1, 1000);
             Shutdown();
             break;
-        case 'S':
-            if (!ContinueShown) Frozen = Frozen == 0 ? 1 : 0;
-            break;
-        case 'T':
-            elSound::CloseMidi();
-            BackgroundOff = 0;
-            MouseShip = 0;
-            ShipVisible = 1;
-            BlendEffects = 1;
-            Invincible = 0;
-            WeaponType = 0;
-            SceneNumber = 1;
-            PreviousScene = 0;
-            break;
         default:
+            OnProgramKey(key);
             break;
     }
 }

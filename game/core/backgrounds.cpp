@@ -1,10 +1,10 @@
 #include "game/core/backgrounds.h"
 
 #include "build_config.h"
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/core_entities.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
 #include "platform/system.h"

@@ -1,9 +1,9 @@
 #include "game/core/boss_sequence.h"
 
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSound.h"
 #include "engine/elSystem.h"
-#include "game/core/draw_position.h"
 #include "game/core/picture_slots.h"
 #include "game/core/resets.h"
 #include "game/core/scene_change.h"
@@ -93,8 +93,9 @@ void ScatterBursts(std::span<BossBurst> bursts, const BossRecord& boss, const Sc
             elDraw::Draw(DrawInt(b.x), DrawInt(b.y), picture, left, 0, left + size, size);
         }
         b.frame = b.frame + 1 < frames ? b.frame + 1 : 0;
-        b.x = boss.x + static_cast<float>(crt::rand() % scatter.spreadX + scatter.shiftX);
-        b.y = boss.y + static_cast<float>(crt::rand() % scatter.spreadY + scatter.shiftY);
+        // Boss x + (rand() % spread) + shift, added left to right in single precision.
+        b.x = boss.x + static_cast<float>(crt::rand() % scatter.spreadX) + static_cast<float>(scatter.shiftX);
+        b.y = boss.y + static_cast<float>(crt::rand() % scatter.spreadY) + static_cast<float>(scatter.shiftY);
         if (additive) elSound::Play(SoundBom, -1);
     }
 }

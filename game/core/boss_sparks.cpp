@@ -2,10 +2,10 @@
 
 #include <span>
 
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/core_entities.h"
-#include "game/core/draw_position.h"
 #include "game/core/picture_slots.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_b/stage_b_entities.h"

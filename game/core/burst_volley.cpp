@@ -1,8 +1,8 @@
 #include "game/core/burst_volley.h"
 
+#include "engine/draw_position.h"
 #include "engine/elSystem.h"
 #include "game/core/core_entities.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/main_shots.h"
 

@@ -1,11 +1,11 @@
 #include "game/core/collision_pass.h"
 
 #include "build_config.h"
+#include "engine/draw_position.h"
 #include "engine/elSystem.h"
 #include "game/core/boss_sparks.h"
 #include "game/core/burst_volley.h"
 #include "game/core/core_entities.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/main_shots.h"
 #include "game/core/power_item.h"

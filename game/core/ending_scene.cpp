@@ -1,6 +1,7 @@
 #include "game/core/ending_scene.h"
 
 #include "build_config.h"
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elFont.h"
 #include "engine/elSound.h"
@@ -8,7 +9,6 @@
 #include "game/core/backgrounds.h"
 #include "game/core/burst_volley.h"
 #include "game/core/collision_pass.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/hud.h"
 #include "game/core/main_shots.h"

@@ -1,7 +1,9 @@
 #include <cstring>
 
 #include "engine/elDraw.h"
+#include "engine/elSound.h"
 #include "engine/elSystem.h"
+#include "game/core/game_state.h"
 #include "game/core/scenes.h"
 #include "game/stage_a/stage_a.h"
 #include "platform/entry.h"
@@ -48,6 +50,28 @@ bool RunSceneStep() {
 }
 
 }  // namespace
+
+void OnProgramKey(int key) {
+    switch (key) {
+        case 'S':
+            if (!ContinueShown) Frozen = Frozen == 0 ? 1 : 0;
+            break;
+        case 'T':
+            // Back to the title's first frame, without a transition; the game's entities stay as they are.
+            elSound::CloseMidi();
+            BackgroundOff = 0;
+            MouseShip = 0;
+            ShipVisible = 1;
+            BlendEffects = 1;
+            Invincible = 0;
+            WeaponType = 0;
+            SceneNumber = kSceneTitle;
+            PreviousScene = 0;
+            break;
+        default:
+            break;
+    }
+}
 
 // Scene numbers without a function run nothing; the loop still pumps messages for them.
 constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, RunStageA,     RunStageB,

@@ -1,6 +1,6 @@
 #include "game/core/lock_on.h"
 
-#include "game/core/draw_position.h"
+#include "engine/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/enemies/enemy_pools.h"
 #include "game/enemies/lock_sets.h"

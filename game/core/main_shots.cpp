@@ -1,9 +1,9 @@
 #include "game/core/main_shots.h"
 
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSound.h"
 #include "game/core/core_entities.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
 #include "game/core/scoring.h"

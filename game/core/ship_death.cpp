@@ -4,11 +4,11 @@
 #include <numbers>
 
 #include "build_config.h"
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSound.h"
 #include "engine/elSystem.h"
 #include "game/core/core_entities.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <type_traits>
 
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "platform/system.h"
 
@@ -79,6 +79,14 @@ template <typename R>
 int GroupFirst(const BulletPool<R>& pool, int index) {
     const int size = pool.groupSize > 0 ? pool.groupSize : 1;
     return index - index % size;
+}
+
+// The group that an arming call names by its first record: `first` and the records after it, up to the
+// group size.
+template <typename R>
+Range GroupFrom(const BulletPool<R>& pool, int first) {
+    const int size = pool.groupSize > 0 ? pool.groupSize : 1;
+    return {first, first + size < pool.count ? first + size : pool.count};
 }
 
 template <typename R>
@@ -275,6 +283,10 @@ void RetireRecord(const BulletPool<R>& pool, R& r, int first) {
         case Retire::kPark:
             if (clear || (r.active != 0 && OutOfBounds(pool.bounds, RecordX(r), RecordY(r)))) Park(r);
             break;
+        case Retire::kParkActive:
+            // Free records stay where their drift has taken them.
+            if (r.active != 0 && (clear || OutOfBounds(pool.bounds, RecordX(r), RecordY(r)))) Park(r);
+            break;
         case Retire::kGroupInPlace: {
             // A group cleared from the screen is parked whole: freed in place its records would stay
             // hittable where they were.
@@ -328,7 +340,7 @@ float MemberOffset(const float* members, float single, int member) {
 template <typename R>
 void PlaceRecord(const BulletPool<R>& pool, R& r, FloatPoint src, int first, int member) {
     const PoolFire& f = pool.fire;
-    const Range group = GroupRange(pool, first / (pool.groupSize > 0 ? pool.groupSize : 1));
+    const Range group = GroupFrom(pool, first);
     const bool groupX = f.place == Place::kGroupX || f.place == Place::kGroupXY;
     const bool groupY = f.place == Place::kGroupY || f.place == Place::kGroupXY;
     if constexpr (kIsPhase<R>) {
@@ -389,7 +401,7 @@ void SetSpeeds(const BulletPool<R>& pool, R& r, int first, int member) {
         return;
     }
     if (f.speed == Speed::kByIndex && f.rewriteGroupSpeeds) {
-        const Range group = GroupRange(pool, first / (pool.groupSize > 0 ? pool.groupSize : 1));
+        const Range group = GroupFrom(pool, first);
         for (int j = group.begin; j < group.end; ++j)
             WriteSpeed(f, pool.records[j], f.speeds[j - group.begin]);
         return;
@@ -433,7 +445,8 @@ void SetHeading(const BulletPool<R>& pool, R& r, int index, int member) {
 }  // namespace
 
 float AimHeading(float dx, float dy, double offset) {
-    const float base = dx == 0.0f ? kHalfPi : std::atan(dy / dx);
+    // The slope in single precision, its angle in double, rounded once.
+    const float base = dx == 0.0f ? kHalfPi : static_cast<float>(std::atan(static_cast<double>(dy / dx)));
     float heading = static_cast<float>(static_cast<double>(base) + offset);
     if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) heading += kPi;
     return heading;
@@ -479,15 +492,17 @@ void ArmPoolRecord(const BulletPool<R>& pool, int index, int first) {
     if (r.active != 0) return;
     const PoolFire& f = pool.fire;
     const int size = pool.groupSize > 0 ? pool.groupSize : 1;
-    const int member = index - GroupFirst(pool, index);
+    // The record's place in the group that starts at `first`; a record outside that group is not armed.
+    const int member = index - first;
+    if (member < 0 || member >= size) return;
     const FloatPoint src = f.source != nullptr ? f.source(index / size) : FloatPoint{kParkedX, kParkedY};
     r.active = 1;
-    PlaceRecord(pool, r, src, GroupFirst(pool, index), member);
+    PlaceRecord(pool, r, src, first, member);
     if constexpr (HasAim<R>) {
         r.fireX = r.x;
         r.fireY = r.y;
     }
-    SetSpeeds(pool, r, GroupFirst(pool, index), member);
+    SetSpeeds(pool, r, first, member);
     SetHeading(pool, r, index, member);
     if constexpr (HasRamp<R>) {
         if (f.resetsRamp) r.ramp = 0.0f;

@@ -120,7 +120,8 @@ struct PoolBounds {
 };
 
 enum class Retire : unsigned char {
-    kPark,          // an active record out of bounds is parked
+    kPark,          // an active record out of bounds is parked, and every record on ClearEnemyShots
+    kParkActive,    // as kPark, but ClearEnemyShots parks only the active records
     kGroupInPlace,  // when a group's first record is out, the group's records are freed where they are
     kCurveGroup,    // as kGroupInPlace, every record also back to phase 0, no drift, the start heading
     kPhaseBottom,   // an active record below the bottom edge is freed with phase 0 where it is
@@ -249,7 +250,8 @@ void MovePool(const BulletPool<Record>& pool, int group = kAllGroups);
 // Arms every free record of the group (or of every group).
 template <typename Record>
 void FirePool(const BulletPool<Record>& pool, int group = kAllGroups);
-// Arms record `index` if it is free; `first` is the first record of its group.
+// Arms record `index` if it is free; `first` is the first record of its group, which the record's place
+// in the group counts from. A record outside the group that starts at `first` is not armed.
 template <typename Record>
 void ArmPoolRecord(const BulletPool<Record>& pool, int index, int first);
 // Advances the per-record volley timers, or the shared counter, and arms what is due.

@@ -8,7 +8,7 @@
 
 #include <cstddef>
 
-#include "game/core/draw_position.h"
+#include "engine/draw_position.h"
 #include "game/core/records.h"
 #include "game/enemies/enemy_looks.h"
 

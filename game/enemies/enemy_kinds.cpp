@@ -1,9 +1,9 @@
 #include "game/enemies/enemy_kinds.h"
 
 #include "build_config.h"
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
 #include "game/enemies/enemy_bullets.h"

@@ -4,8 +4,8 @@
 #include <span>
 
 #include "build_config.h"
+#include "engine/draw_position.h"
 #include "engine/elSystem.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
 #include "game/enemies/enemy_kind_rules.h"

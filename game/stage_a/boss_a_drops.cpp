@@ -177,15 +177,18 @@ constexpr HitWindow kPodHit{14.0f, 30.0f, 24.0f, 30.0f};
 constexpr PoolLook kPodLook = Look(&PicVAL12, 16, 16, Blit::kKeyed);
 constexpr ArmSet kNeverArmed{0, 0, nullptr, Place::kRecord, 0.0f, 0.0f, nullptr, nullptr};
 // Pods 01 part at 60 px/s (30 applied twice a frame); of pods 02 two part at 23 px/s; pods 03 part in
-// pairs at 7 and 20 px/s.
+// pairs at 7 and 20 px/s. Each set is one group, so every pod drifts at its own speed.
 constexpr float kPods01Spread[kPodPairCount] = {-30.0f, 30.0f};
 constexpr float kPods02Spread[kPodTripleCount] = {-23.0f, 23.0f, 0.0f};
 constexpr float kPods03Spread[kPodQuadCount] = {-7.0f, 7.0f, -20.0f, 20.0f};
 constexpr BulletPool<EnemyDrop> kPods[] = {
-    Falling({BossAPods01, kPodPairCount, 1, 190.0f, kPods01Spread, 2, true, kPodHit, kPodLook}, kNeverArmed),
-    Falling({BossAPods02, kPodTripleCount, 1, 220.0f, kPods02Spread, 1, true, kPodHit, kPodLook},
+    Falling({BossAPods01, kPodPairCount, kPodPairCount, 190.0f, kPods01Spread, 2, true, kPodHit, kPodLook},
             kNeverArmed),
-    Falling({BossAPods03, kPodQuadCount, 1, 260.0f, kPods03Spread, 1, true, kPodHit, kPodLook}, kNeverArmed),
+    Falling(
+        {BossAPods02, kPodTripleCount, kPodTripleCount, 220.0f, kPods02Spread, 1, true, kPodHit, kPodLook},
+        kNeverArmed),
+    Falling({BossAPods03, kPodQuadCount, kPodQuadCount, 260.0f, kPods03Spread, 1, true, kPodHit, kPodLook},
+            kNeverArmed),
 };
 
 }  // namespace

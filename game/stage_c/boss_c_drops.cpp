@@ -8,7 +8,8 @@
 namespace {
 
 constexpr SourceAt kBossC = PositionOf<BossCRecord>;
-// Falling shots leave by the bottom edge only.
+// Falling shots leave by the bottom edge only; clearing the screen parks only the falling ones, so free
+// records keep drifting where they are.
 constexpr PoolBounds kBottomOnly{0.0f, 0.0f, 0.0f, build::kMoverBottom, kEdgeBottom};
 
 // ---- Twin shots
@@ -34,6 +35,7 @@ constexpr BulletPool<EnemyDrop> Twin(const float* pairX, float y, const float* s
                      .memberCellX = kTwinCell},
             .move = {.motion = Motion::kVelocity, .setsFall = true, .fall = kTwinFall, .drift = spread},
             .bounds = kBottomOnly,
+            .retire = Retire::kParkActive,
             .honoursClear = true,
             .hit = {-10.0f, 30.0f, 0.0f, 30.0f},
             .fire = {.source = kBossC, .offsetY = y, .memberX = pairX, .place = Place::kGroupX},
@@ -138,6 +140,7 @@ constexpr BulletPool<EnemyDrop> FiveWay(SourceAt source, float startX, const flo
                      .side = slide,
                      .drift = kFiveWaySpread},
             .bounds = kBottomOnly,
+            .retire = Retire::kParkActive,
             .honoursClear = true,
             .hit = {10.0f, 30.0f, 20.0f, 30.0f},
             .fire = {.source = source, .offsetX = startX, .memberY = stack, .place = Place::kGroupY},
@@ -175,6 +178,7 @@ constexpr BulletPool<EnemyDrop> Pods(float releaseX, float releaseY, float fall,
                      .everyRecord = true},
             .move = {.motion = Motion::kVelocity, .setsFall = true, .fall = fall, .drift = drift},
             .bounds = kBottomOnly,
+            .retire = Retire::kParkActive,
             .honoursClear = true,
             .hit = {14.0f, 30.0f, 24.0f, 30.0f},
             .fire = {.source = kBossC, .offsetX = releaseX, .offsetY = releaseY}};

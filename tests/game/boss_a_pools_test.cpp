@@ -176,6 +176,28 @@ TEST_F(BossAPoolTest, CurtainAndBarrageGroupsFanOutSideways) {
     for (int k = 0; k < 7; ++k) EXPECT_NEAR(BossABarrage[k].x - 380.0f, (k - 3) * 7.0f, 1e-3f) << k;
 }
 
+// Nothing launches the pods, but every pod drifts at its own speed, free or falling.
+TEST_F(BossAPoolTest, EachPodDriftsAtItsOwnSpeedSoTheSetsMoveApart) {
+    FrameTime = 0.5f;
+    BossAPods02[2] = {};
+    BossAPods02[2].x = 300.0f;
+    BossAPods02[2].y = 100.0f;
+    BossAPods02[2].active = 1;
+    MoveBossAPods01();
+    MoveBossAPods02();
+    MoveBossAPods03();
+    // Pods 01 part at 60 px/s each, pods 02's first two at 23 px/s, pods 03 in pairs at 7 and 20 px/s.
+    EXPECT_NEAR(BossAPods01[0].x, kParkedX - 30.0f, 1e-3f);
+    EXPECT_NEAR(BossAPods01[1].x, kParkedX + 30.0f, 1e-3f);
+    EXPECT_NEAR(BossAPods02[0].x, kParkedX - 11.5f, 1e-3f);
+    EXPECT_NEAR(BossAPods02[1].x, kParkedX + 11.5f, 1e-3f);
+    EXPECT_EQ(BossAPods02[2].x, 300.0f);  // the third falls straight
+    EXPECT_NEAR(BossAPods02[2].y, 100.0f + 110.0f, 1e-3f);
+    const float pods03[] = {-3.5f, 3.5f, -10.0f, 10.0f};
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(BossAPods03[k].x, kParkedX + pods03[k], 1e-3f) << k;
+    EXPECT_EQ(ActiveRecords(BossAPods01) + ActiveRecords(BossAPods03), 0);
+}
+
 TEST_F(BossAPoolTest, ClearFlagParksTheSpreadsButNotTheCurtains) {
     PlaceBoss();
     PlayerPosition = {370.0f, 500.0f};

@@ -11,6 +11,7 @@ using TwinShotTest = StageCTest;
 using TriFanTest = StageCTest;
 using FiveWayFanTest = StageCTest;
 using PodTest = StageCTest;
+using FallingSetTest = StageCTest;
 
 template <typename R>
 bool GroupActive(const R* records, int group, int size) {
@@ -289,6 +290,64 @@ TEST_F(PodTest, ABandLastingSeveralFramesReleasesEachGroupAgainOnlyOnceItHasFall
     }
     EXPECT_GE(releases, 2);
     EXPECT_LE(releases, 3);
+}
+
+// ---- What the three falling kinds share -------------------------------------------------------------------
+
+// Clearing the screen parks the shots in flight; a free record keeps the place its drift has taken it to.
+TEST_F(FallingSetTest, ClearingTheScreenParksFallingShotsAndLeavesFreeOnesDrifting) {
+    struct Set {
+        EnemyDrop* records;
+        void (*move)();
+        int falling;
+        int free;
+        float freeDrift;  // px/s
+    };
+    const Set sets[] = {{BossCTwin03, MoveBossCTwin03, 0, 2, -20.0f},
+                        {BossCFan04, MoveBossCFan04, 1, 5, -100.0f},
+                        {BossCPods09, MoveBossCPods09, 0, 3, 80.0f}};
+    FrameTime = 0.5f;
+    for (const Set& s : sets) {
+        s.move();  // the free record drifts off its parked place
+        s.records[s.falling] = EnemyDrop{0, 0, 300.0f, 100.0f, 0.0f, 0.0f, 0.0f, 1};
+        ClearEnemyShots = 1;
+        s.move();
+        ClearEnemyShots = 0;
+        const EnemyDrop& falling = s.records[s.falling];
+        EXPECT_EQ(falling.active, 0);
+        EXPECT_EQ(falling.x, kParkedX);
+        EXPECT_EQ(falling.y, kParkedY);
+        const EnemyDrop& free = s.records[s.free];
+        EXPECT_EQ(free.active, 0);
+        EXPECT_FLOAT_EQ(free.x, kParkedX + s.freeDrift * 2.0f * FrameTime);
+        EXPECT_EQ(free.y, kParkedY);
+    }
+}
+
+// A one-record fire call places the group that starts at the first record it is given and counts the
+// record's place from there.
+TEST_F(FallingSetTest, AFireCallPlacesTheGroupThatStartsAtTheFirstRecordItIsGiven) {
+    PlaceBoss(180.0f, 100.0f, 500.0f);
+    FireBossCTwin01(3, 3);
+    EXPECT_EQ(BossCTwin01[3].active, 1);
+    EXPECT_EQ(BossCTwin01[3].x, 180.0f + 120.0f);
+    EXPECT_EQ(BossCTwin01[4].x, 180.0f + 280.0f);
+    EXPECT_EQ(BossCTwin01[2].x, kParkedX);
+    FireBossCFan01(7, 6);
+    const float stack[5] = {60.0f, 83.0f, 90.0f, 83.0f, 60.0f};
+    for (int m = 0; m < 5; ++m) EXPECT_EQ(BossCFan01[6 + m].y, 100.0f + stack[m]) << m;
+    EXPECT_EQ(BossCFan01[5].y, kParkedY);
+    // The three-way fan's angle: the first of a group aims 12 degrees off, the second at the ship.
+    PlayerPosition = {200.0f, 500.0f};
+    FireBossCTriFan03(4, 4);
+    FireBossCTriFan03(1, 0);
+    FireBossCTriFan03(7, 6);
+    EXPECT_NEAR(BossCTriFan03[1].heading - BossCTriFan03[4].heading, 0.2094395f, 1e-5f);
+    EXPECT_EQ(BossCTriFan03[7].heading, BossCTriFan03[1].heading);
+    // A record outside the group that starts at the given first is not armed.
+    FireBossCTwin02(5, 2);
+    FireBossCTwin02(1, 2);
+    EXPECT_EQ(CountActive(BossCTwin02), 0);
 }
 
 }  // namespace

@@ -323,4 +323,23 @@ TEST_F(EnemyKindTest, ACarrierGroupOfFiveFiresInOneFrame) {
     EXPECT_NEAR(spread, 0.8377580f, 1e-5f);
 }
 
+// A missile's fan angle counts from the first record it is given, wherever that lies in the pool.
+TEST_F(EnemyKindTest, AMissilesFanAngleCountsFromTheFirstRecordItIsGiven) {
+    Place(Carrier1[0], 300.0f, 100.0f);
+    PlayerPosition = {200.0f, 500.0f};
+    FireCarrierMissile1(6, 5);
+    FireCarrierMissile1(7, 6);  // the second of a group that starts at 6
+    FireCarrierMissile1(12, 10);
+    ASSERT_EQ(CarrierMissiles1[7].active, 1);
+    EXPECT_EQ(CarrierMissiles1[7].heading, CarrierMissiles1[6].heading);
+    EXPECT_NEAR(CarrierMissiles1[12].heading - CarrierMissiles1[7].heading, 0.2094395f, 1e-5f);
+    // A record before its first, or past the group that starts there, is not armed.
+    FireCarrierMissile2(3, 4);
+    FireCarrierMissile2(7, 4);
+    EXPECT_EQ(CarrierMissiles2[3].active, 0);
+    EXPECT_EQ(CarrierMissiles2[7].active, 0);
+    FireCarrierMissile2(6, 4);
+    EXPECT_EQ(CarrierMissiles2[6].active, 1);
+}
+
 }  // namespace

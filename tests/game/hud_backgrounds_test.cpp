@@ -2,10 +2,10 @@
 #include <limits>
 
 #include "engine/draw/draw_state.h"
+#include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "game/core/backgrounds.h"
 #include "game/core/core_entities.h"
-#include "game/core/draw_position.h"
 #include "game/core/game_state.h"
 #include "game/core/hud.h"
 #include "game/core/picture_slots.h"
