@@ -33,7 +33,8 @@ TEST_P(GoldenRunTest, MatchesItsRecordedTrace) {
     if (!QV_HAVE_DATA) GTEST_SKIP() << "this build has no generated data files";
     const GoldenRunSpec& run = GetParam();
     const GoldenResult result = PlayGoldenRun(run);
-    EXPECT_TRUE(result.finished) << run.name << " did not reach its end within " << run.frameLimit << " frames";
+    EXPECT_TRUE(result.finished) << run.name << " did not reach its end within " << run.frameLimit
+                                 << " frames";
     EXPECT_EQ(result.unnamedRecords, 0) << "armed records outside every listed entity array";
     const std::string path = TracePath(run);
     if (Updating()) {

@@ -47,6 +47,13 @@ constexpr float kWoundBelowTop = 10.0f;
 // jumps to this many seconds before the time limit.
 constexpr int kAfterWrap = 300;
 constexpr float kSecondsBeforeLimit = 5.0f;
+// Boss A's path clock holds between these (it goes back to 138 at 160); a stalled frame carries it to
+// each target in turn, one inside each sway window.
+constexpr float kHoldFrom = 150.0f;
+constexpr float kRewindAt = 160.0f;
+constexpr float kSwayTargets[] = {166.0f, 181.0f, 195.0f, 205.0f, 215.0f, 225.0f, 235.0f};
+constexpr float kPathClockRate = 10.0f;
+constexpr int kFramesBetweenStalls = 60;
 // The other weapon keys take turns while main fire is held: each for kWeaponHold of kWeaponTurn frames.
 constexpr int kOtherWeapons[] = {VK_CONTROL, 'C', 'V', 'N', 'B'};
 constexpr int kWeaponTurn = 50;
@@ -62,6 +69,8 @@ const std::vector<GoldenRunSpec> kRuns = {
      GoldenStart::kStageA, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageA_flags", "stage A at difficulty 3 with scoring flags 2 and 1, to the time limit",
      GoldenStart::kStageA, GoldenFight::kTimeLimit, kHardest, 2, 1, kStageFrames},
+    {"stageA_stalls", "stage A with frames stalled while boss A holds, into each of its sway windows",
+     GoldenStart::kStageA, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, true},
     {"stageB_kill", "stage B as stage A's clear leaves it, every weapon, boss B killed", GoldenStart::kStageB,
      GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageB_limit", "stage B as stage A's clear leaves it, boss B wounded then spared to the time limit",
@@ -181,6 +190,39 @@ private:
     bool jumped_ = false;
 };
 
+// Stalls one frame at a time: the virtual clock is moved on before the frame, so that the frame's time
+// is the stall. After the last one the stage clock jumps to the time limit.
+class Stalls {
+public:
+    void BeforeFrame(GoldenTrace& trace) {
+        ++frames_;
+        if (next_ >= static_cast<int>(std::size(kSwayTargets)) || SceneNumber != kSceneStageA) return;
+        const float clock = BossARecord.clock;
+        if (frames_ - lastStall_ < kFramesBetweenStalls || clock < kHoldFrom || clock >= kRewindAt) return;
+        const float seconds = (kSwayTargets[next_] - clock) / kPathClockRate;
+        const auto micros = static_cast<std::uint64_t>(seconds * 1.0e6f);
+        headless::AdvanceClock(micros);
+        trace.Note("frame stalled " + std::to_string(micros / 1000) + " ms at boss A's path clock " +
+                   Sixteenths(clock));
+        ++next_;
+        lastStall_ = frames_;
+    }
+
+    void AfterFrame(GoldenTrace& trace) {
+        if (next_ < static_cast<int>(std::size(kSwayTargets)) || jumped_ || frames_ - lastStall_ < 60) return;
+        if (SceneNumber != kSceneStageA) return;
+        StageScroll = kStageATimeLimit - kSecondsBeforeLimit * kStageAScrollRate;
+        jumped_ = true;
+        trace.Note("stalls done; stage clock jumped to " + std::to_string(StageScroll));
+    }
+
+private:
+    int frames_ = 0;
+    int lastStall_ = 0;
+    int next_ = 0;
+    bool jumped_ = false;
+};
+
 // The boss of the scene and the health below which it attacks.
 const BossRecord* SceneBoss(float& attackTop) {
     switch (SceneNumber) {
@@ -277,6 +319,7 @@ GoldenResult PlayGoldenRun(const GoldenRunSpec& run) {
     Pilot pilot(run);
     const int startScene = SceneOf(run.start);
     LimitJump jump(startScene);
+    Stalls stalls;
     bool left = false;  // left the scene it started in
     bool reachedEnding = false;
     bool jumped = false;
@@ -284,9 +327,14 @@ GoldenResult PlayGoldenRun(const GoldenRunSpec& run) {
     int exitCode = 0;
     for (int frames = 0; frames < run.frameLimit; ++frames) {
         pilot.BeforeFrame(trace);
+        if (run.stalls) stalls.BeforeFrame(trace);
         if (!stage_c_run::Runner::Frame(&exitCode)) break;
         trace.EndFrame();
-        if (run.fight == GoldenFight::kTimeLimit) jump.AfterFrame(trace);
+        if (run.stalls) {
+            stalls.AfterFrame(trace);
+        } else if (run.fight == GoldenFight::kTimeLimit) {
+            jump.AfterFrame(trace);
+        }
         if (SceneNumber != startScene) left = true;
         reachedEnding |= SceneNumber == kSceneEnding;
         if (SceneNumber == kSceneEnding && StageScroll > 1.0f && StageScroll < kEndingJump) {

@@ -24,6 +24,9 @@ struct GoldenRunSpec {
     int scoring0;
     int scoring1;
     int frameLimit;
+    // Stalls single frames while boss A holds in place, each long enough to carry its path clock past
+    // the rewind into the next sway window, then ends the stage at its time limit.
+    bool stalls = false;
 };
 
 const std::vector<GoldenRunSpec>& GoldenRuns();

@@ -114,7 +114,11 @@ void GoldenTrace::Hook(const TraceEvent& event) {
 }
 
 void GoldenTrace::Add(int frame, std::string text) {
-    lines_.push_back({frame, order_++, std::move(text)});
+    Add(frame, order_++, std::move(text));
+}
+
+void GoldenTrace::Add(int frame, long long order, std::string text) {
+    lines_.push_back({frame, order, std::move(text)});
 }
 
 void GoldenTrace::Comment(const std::string& text) {
@@ -180,6 +184,7 @@ void GoldenTrace::Row(const TraceEvent& e, const char* what, const char* part) {
     if (s.open && frame_ > s.last + 1) CloseStreak(s);
     if (!s.open) {
         s.open = true;
+        s.order = order_++;
         s.start = frame_;
         s.firstClock = e.clock;
         s.calls = 0;
@@ -194,8 +199,9 @@ void GoldenTrace::CloseStreak(Streak& s) {
     ++s.streaks;
     s.totalCalls += s.calls;
     if (s.streaks > kStreakLines) return;
-    Add(s.start, Format("%s to %06d (%d calls) clock %s..%s", s.key.c_str(), s.last, s.calls,
-                        Clock(s.firstClock).c_str(), Clock(s.lastClock).c_str()));
+    Add(s.start, s.order,
+        Format("%s to %06d (%d calls) clock %s..%s", s.key.c_str(), s.last, s.calls,
+               Clock(s.firstClock).c_str(), Clock(s.lastClock).c_str()));
 }
 
 std::string GoldenTrace::ArmKey(const TraceEvent& e) {

@@ -46,6 +46,7 @@ private:
     struct Streak {
         std::string key;
         bool open = false;
+        long long order = 0;  // where its line goes among the lines of its first frame
         int start = 0;
         int last = 0;
         float firstClock = 0.0f;
@@ -93,6 +94,7 @@ private:
     // The array holding a record, or null; `index` is the record's place in it.
     const Named* Find(const void* record, int& index) const;
     void Add(int frame, std::string text);
+    void Add(int frame, long long order, std::string text);
 
     std::vector<std::string> header_;
     std::vector<Line> lines_;
