@@ -1,5 +1,7 @@
 #include "game/core/boss_sequence.h"
 
+#include <iterator>
+
 #include "engine/elDraw.h"
 #include "engine/elSound.h"
 #include "engine/elSystem.h"
@@ -104,7 +106,8 @@ void DrawBody(const BossLook& look, int x, int y) {
     const float h = look.boss->health;
     for (const BodyBand& band : look.bodies) {
         if (h > band.low && h <= band.high) {
-            TraceRow(TraceKind::kBodyBand, look.name, static_cast<int>(&band - look.bodies.data()), h);
+            TraceRow(TraceKind::kBodyBand, look.name, static_cast<int>(&band - look.bodies.data()),
+                     static_cast<int>(look.bodies.size()), h);
             elDraw::Draw(x, y, *band.picture, 0, 0, look.bodyWidth, look.bodyHeight);
             break;
         }
@@ -144,7 +147,8 @@ void RunBossPath(const BossPath& path) {
     clock += kClockRate * FrameTime;
     for (const PathRow& row : path.rows) {
         if (!Holds(row, clock)) continue;
-        TraceRow(TraceKind::kPathRow, path.name, static_cast<int>(&row - path.rows.data()), clock);
+        TraceRow(TraceKind::kPathRow, path.name, static_cast<int>(&row - path.rows.data()),
+                 static_cast<int>(path.rows.size()), clock);
         ApplyRow(path, row, clock);
     }
 }
@@ -153,7 +157,8 @@ void DrawBossDeath(const BossLook& look) {
     const BossRecord& boss = *look.boss;
     for (const auto& band : kBurstBands) {
         if (boss.health > band[0] && boss.health <= band[1]) {
-            TraceRow(TraceKind::kBurstBand, look.name, static_cast<int>(&band - kBurstBands), boss.health);
+            TraceRow(TraceKind::kBurstBand, look.name, static_cast<int>(&band - kBurstBands),
+                     static_cast<int>(std::size(kBurstBands)), boss.health);
             ScatterBursts(BossDamageBursts, boss, kDamageScatter, PicBBAK1B, kBurstSize, kBurstFrames, true);
         }
     }

@@ -90,7 +90,8 @@ void RunAttackRows(std::span<const AttackRow> rows, int n, const char* table) {
     for (const AttackRow& row : rows) {
         if (n < row.low || n > row.high) continue;
         if (row.when != nullptr && !row.when()) continue;
-        TraceRow(TraceKind::kAttackRow, table, static_cast<int>(&row - rows.data()), static_cast<float>(n));
+        TraceRow(TraceKind::kAttackRow, table, static_cast<int>(&row - rows.data()),
+                 static_cast<int>(rows.size()), static_cast<float>(n));
         for (Routine call : row.calls) {
             if (call == nullptr) break;
             call();
@@ -101,7 +102,8 @@ void RunAttackRows(std::span<const AttackRow> rows, int n, const char* table) {
 void RunWaveRows(std::span<const WaveRow> rows, const char* table) {
     for (const WaveRow& row : rows) {
         if (!(StageScroll > row.low && StageScroll < row.high)) continue;
-        TraceRow(TraceKind::kWaveRow, table, static_cast<int>(&row - rows.data()), StageScroll);
+        TraceRow(TraceKind::kWaveRow, table, static_cast<int>(&row - rows.data()),
+                 static_cast<int>(rows.size()), StageScroll);
         for (Routine call : row.calls) {
             if (call == nullptr) break;
             call();

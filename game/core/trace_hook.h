@@ -32,8 +32,8 @@ using TraceHook = void (*)(const TraceEvent& event);
 // Null in play.
 extern constinit TraceHook GameTrace;
 
-inline void TraceRow(TraceKind kind, const char* table, int index, float clock) {
-    if (GameTrace != nullptr) GameTrace(TraceEvent{kind, table, nullptr, index, 0, clock, 0.0f, 0.0f});
+inline void TraceRow(TraceKind kind, const char* table, int index, int rows, float clock) {
+    if (GameTrace != nullptr) GameTrace(TraceEvent{kind, table, nullptr, index, rows, clock, 0.0f, 0.0f});
 }
 
 inline void TraceRecord(TraceKind kind, const void* record, int index, int extra, float x, float y) {

@@ -36,7 +36,7 @@ TEST_F(GoldenTraceTest, ARowRunOnFollowingFramesIsOneStreakAndAGapStartsAnother)
     {
         GoldenTrace trace;
         for (int frame = 1; frame <= 5; ++frame) {
-            if (frame != 4) TraceRow(TraceKind::kWaveRow, "waves", 3, static_cast<float>(frame) * 0.5f);
+            if (frame != 4) TraceRow(TraceKind::kWaveRow, "waves", 3, 4, static_cast<float>(frame) * 0.5f);
             trace.EndFrame();
         }
         text = trace.Finish();
@@ -47,15 +47,15 @@ TEST_F(GoldenTraceTest, ARowRunOnFollowingFramesIsOneStreakAndAGapStartsAnother)
         << text;
     EXPECT_NE(text.find("000005 wave waves row 3 to 000005 (1 calls) clock 2.500..2.500\n"),
               std::string::npos);
-    EXPECT_NE(text.find("reached wave waves: 3 (1)\n"), std::string::npos);
+    EXPECT_NE(text.find("reached wave waves: 3 (1 of 4)\n"), std::string::npos);
 }
 
 TEST_F(GoldenTraceTest, StreaksPastTheListedOnesAreOnlyCountedAndReachedRowsAreGivenAsRanges) {
     GoldenTrace trace;
     const int streaks = GoldenTrace::kStreakLines + 3;
     for (int s = 0; s < streaks; ++s) {
-        TraceRow(TraceKind::kAttackRow, "boss", 7, 1.0f);
-        for (int row : {0, 1, 2, 5}) TraceRow(TraceKind::kPathRow, "boss", row, 1.0f);
+        TraceRow(TraceKind::kAttackRow, "boss", 7, 8, 1.0f);
+        for (int row : {0, 1, 2, 5}) TraceRow(TraceKind::kPathRow, "boss", row, 6, 1.0f);
         Frames(trace, 2);
     }
     const std::string text = trace.Finish();
@@ -64,7 +64,7 @@ TEST_F(GoldenTraceTest, StreaksPastTheListedOnesAreOnlyCountedAndReachedRowsAreG
                         std::to_string(streaks) + " calls"),
               std::string::npos)
         << text;
-    EXPECT_NE(text.find("reached path boss: 0-2,5 (4)\n"), std::string::npos);
+    EXPECT_NE(text.find("reached path boss: 0-2,5 (4 of 6)\n"), std::string::npos);
 }
 
 TEST_F(GoldenTraceTest, ArmsAreNamedByTheirArrayAndGroupListedTwiceThenTotalled) {

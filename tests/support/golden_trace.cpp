@@ -177,7 +177,7 @@ void GoldenTrace::Row(const TraceEvent& e, const char* what, const char* part) {
         std::string key = std::string(what) + " " + (e.table != nullptr ? e.table : "?") + " " + part + " " +
                           std::to_string(e.index);
         auto [slot, added] = streakKeys_.try_emplace(key, static_cast<int>(streaks_.size()));
-        if (added) streaks_.push_back(Streak{.key = key});
+        if (added) streaks_.push_back(Streak{.key = key, .tableRows = e.extra});
         found = streakIds_.emplace(id, slot->second).first;
     }
     Streak& s = streaks_[found->second];
@@ -311,13 +311,16 @@ std::string GoldenTrace::Finish() {
                       t.count, t.firstFrame, Sixteenths(t.firstX).c_str(), Sixteenths(t.firstY).c_str(),
                       t.lastFrame, Sixteenths(t.lastX).c_str(), Sixteenths(t.lastY).c_str(), t.sumX, t.sumY);
     }
-    std::map<std::string, std::set<int>> reached;
+    std::map<std::string, std::pair<std::set<int>, int>> reached;
     for (const auto& [key, slot] : streakKeys_) {
         const std::size_t space = key.rfind(' ');
-        reached[key.substr(0, key.rfind(' ', space - 1))].insert(std::stoi(key.substr(space + 1)));
+        auto& [rows, of] = reached[key.substr(0, key.rfind(' ', space - 1))];
+        rows.insert(std::stoi(key.substr(space + 1)));
+        of = streaks_[slot].tableRows;
     }
-    for (const auto& [table, rows] : reached) {
-        out += Format("reached %s: %s (%zu)\n", table.c_str(), Ranges(rows).c_str(), rows.size());
+    for (const auto& [table, seen] : reached) {
+        const auto& [rows, of] = seen;
+        out += Format("reached %s: %s (%zu of %d)\n", table.c_str(), Ranges(rows).c_str(), rows.size(), of);
     }
     return out;
 }

@@ -45,6 +45,7 @@ public:
 private:
     struct Streak {
         std::string key;
+        int tableRows = 0;  // the rows (bands) of its table
         bool open = false;
         long long order = 0;  // where its line goes among the lines of its first frame
         int start = 0;
