@@ -54,6 +54,8 @@ constexpr float kRewindAt = 160.0f;
 constexpr float kSwayTargets[] = {166.0f, 181.0f, 195.0f, 205.0f, 215.0f, 225.0f, 235.0f};
 constexpr float kPathClockRate = 10.0f;
 constexpr int kFramesBetweenStalls = 60;
+// The shot clear is set this often (at the middle of each period) in runs with the switches.
+constexpr int kClearEvery = 600;
 // The other weapon keys take turns while main fire is held: each for kWeaponHold of kWeaponTurn frames.
 constexpr int kOtherWeapons[] = {VK_CONTROL, 'C', 'V', 'N', 'B'};
 constexpr int kWeaponTurn = 50;
@@ -71,14 +73,23 @@ const std::vector<GoldenRunSpec> kRuns = {
      GoldenStart::kStageA, GoldenFight::kTimeLimit, kHardest, 2, 1, kStageFrames},
     {"stageA_stalls", "stage A with frames stalled while boss A holds, into each of its sway windows",
      GoldenStart::kStageA, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, true},
+    {"stageA_switches",
+     "stage A with the automatic launch block on and the shot clear set now and then, boss A killed",
+     GoldenStart::kStageA, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, false, true},
     {"stageB_kill", "stage B as stage A's clear leaves it, every weapon, boss B killed", GoldenStart::kStageB,
      GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames},
+    {"stageB_switches",
+     "stage B with the automatic launch block on and the shot clear set now and then, boss B killed",
+     GoldenStart::kStageB, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, false, true},
     {"stageB_limit", "stage B as stage A's clear leaves it, boss B wounded then spared to the time limit",
      GoldenStart::kStageB, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageB_flags", "stage B at difficulty 3 with scoring flags 2 and 1, to the time limit",
      GoldenStart::kStageB, GoldenFight::kTimeLimit, kHardest, 2, 1, kStageFrames},
     {"stageC_kill", "stage C as stage B's clear leaves it, every weapon, boss C killed", GoldenStart::kStageC,
      GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames},
+    {"stageC_switches",
+     "stage C with the automatic launch block on and the shot clear set now and then, boss C killed",
+     GoldenStart::kStageC, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, false, true},
     {"stageC_limit", "stage C as stage B's clear leaves it, boss C wounded then spared to the time limit",
      GoldenStart::kStageC, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageC_flags", "stage C at difficulty 3 with scoring flags 2 and 1, to the time limit",
@@ -129,6 +140,7 @@ void EnterStage(const GoldenRunSpec& run) {
     ShipVisible = 1;
     BlendEffects = 1;
     Invincible = 0;
+    AutoFireTrigger = run.switches ? 1 : 0;
     switch (run.start) {
         case GoldenStart::kStageA:
             StartSceneTransition(kSceneStageA, kTitleWipe);
@@ -328,6 +340,11 @@ GoldenResult PlayGoldenRun(const GoldenRunSpec& run) {
     for (int frames = 0; frames < run.frameLimit; ++frames) {
         pilot.BeforeFrame(trace);
         if (run.stalls) stalls.BeforeFrame(trace);
+        if (run.switches && InStage(SceneNumber) && frames % kClearEvery == kClearEvery / 2 &&
+            ClearEnemyShots == 0) {
+            ClearEnemyShots = 1;
+            trace.Note("shot clear set");
+        }
         if (!stage_c_run::Runner::Frame(&exitCode)) break;
         trace.EndFrame();
         if (run.stalls) {

@@ -27,6 +27,10 @@ struct GoldenRunSpec {
     // Stalls single frames while boss A holds in place, each long enough to carry its path clock past
     // the rewind into the next sway window, then ends the stage at its time limit.
     bool stalls = false;
+    // Sets the switches nothing in play sets: the automatic launch block's trigger (auto shots, boss-part
+    // locks, homing missiles) from the start, and the shot clear (the spiral volley, pools that honour it)
+    // every kClearEvery frames.
+    bool switches = false;
 };
 
 const std::vector<GoldenRunSpec>& GoldenRuns();
