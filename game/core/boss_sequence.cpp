@@ -1,5 +1,7 @@
 #include "game/core/boss_sequence.h"
 
+#include <iterator>
+
 #include "engine/draw_position.h"
 #include "engine/elDraw.h"
 #include "engine/elSound.h"
@@ -7,6 +9,7 @@
 #include "game/core/picture_slots.h"
 #include "game/core/resets.h"
 #include "game/core/scene_change.h"
+#include "game/core/trace_hook.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "platform/system.h"
 
@@ -104,6 +107,8 @@ void DrawBody(const BossLook& look, int x, int y) {
     const float h = look.boss->health;
     for (const BodyBand& band : look.bodies) {
         if (h > band.low && h <= band.high) {
+            TraceRow(TraceKind::kBodyBand, look.name, static_cast<int>(&band - look.bodies.data()),
+                     static_cast<int>(look.bodies.size()), h);
             elDraw::Draw(x, y, *band.picture, 0, 0, look.bodyWidth, look.bodyHeight);
             break;
         }
@@ -142,7 +147,10 @@ void RunBossPath(const BossPath& path) {
     float& clock = path.boss->clock;
     clock += kClockRate * FrameTime;
     for (const PathRow& row : path.rows) {
-        if (Holds(row, clock)) ApplyRow(path, row, clock);
+        if (!Holds(row, clock)) continue;
+        TraceRow(TraceKind::kPathRow, path.name, static_cast<int>(&row - path.rows.data()),
+                 static_cast<int>(path.rows.size()), clock);
+        ApplyRow(path, row, clock);
     }
 }
 
@@ -150,6 +158,8 @@ void DrawBossDeath(const BossLook& look) {
     const BossRecord& boss = *look.boss;
     for (const auto& band : kBurstBands) {
         if (boss.health > band[0] && boss.health <= band[1]) {
+            TraceRow(TraceKind::kBurstBand, look.name, static_cast<int>(&band - kBurstBands),
+                     static_cast<int>(std::size(kBurstBands)), boss.health);
             ScatterBursts(BossDamageBursts, boss, kDamageScatter, PicBBAK1B, kBurstSize, kBurstFrames, true);
         }
     }

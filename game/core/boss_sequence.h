@@ -37,6 +37,7 @@ struct BossPath {
     int warningHeight;
     float warningSpeed;
     std::span<const PathRow> rows;
+    const char* name = nullptr;  // the boss's name in a test's trace
 };
 
 // Clock += 10 a second, then every row that holds it.
@@ -88,6 +89,7 @@ struct BossLook {
     bool closesMusic;  // the music stops while 50 < clear time < 60
     int nextScene;
     int transitionLength;
+    const char* name = nullptr;  // the boss's name in a test's trace
 };
 
 // Damage bursts in the three bands, the body, the hit flag, flames, markers, then the clear sequence.

@@ -7,6 +7,7 @@
 #include "engine/elSystem.h"
 #include "game/core/core_entities.h"
 #include "game/core/picture_slots.h"
+#include "game/core/trace_hook.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_b/stage_b_entities.h"
 #include "game/stage_c/stage_c_entities.h"
@@ -25,12 +26,13 @@ constexpr int kDriftSpread = 5;
 constexpr int kFallSpread = 20;
 constexpr int kRiseSpread = 12;
 
-void Arm(std::span<ExplosionParticle> group, int x, int y) {
+void Arm(std::span<ExplosionParticle> group, int x, int y, int shot) {
     for (ExplosionParticle& p : group) {
         if (p.active != 0) continue;
         p.active = 1;
         p.x = static_cast<float>(x);
         p.y = static_cast<float>(y);
+        TraceArm(&p, shot, p.x, p.y);
     }
 }
 
@@ -41,7 +43,7 @@ void Spawn(const Shot (&shots)[Shots], ExplosionParticle (&sparks)[Sparks], int 
     static_assert(kPerShot * Shots == Sparks);
     for (int i = 0; i < Shots; ++i) {
         Arm(std::span(sparks).subspan(static_cast<std::size_t>(i * kPerShot), kPerShot),
-            shots[i].x + kSparkOffsetX, shots[i].y + offsetY);
+            shots[i].x + kSparkOffsetX, shots[i].y + offsetY, i);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "game/core/core_entities.h"
 #include "game/core/game_state.h"
 #include "game/core/main_shots.h"
+#include "game/core/trace_hook.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ bool ArmBurstShot(int index, int x, int y) {
     BurstShots[index].active = 1;
     BurstShots[index].x = x;
     BurstShots[index].y = y;
+    TraceArm(&BurstShots[index], 0, static_cast<float>(x), static_cast<float>(y));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "game/core/game_state.h"
 
+#include "game/core/trace_hook.h"
+
 constinit int Score = 0;
 constinit int HiScore = 0;
 constinit int ShipStock = 0;
@@ -24,3 +26,5 @@ constinit int FireEnable[2] = {};
 constinit int BurstActive[4] = {};
 constinit int StageFrameCounter = 0;
 constinit int AutoFireTrigger = 0;
+
+constinit TraceHook GameTrace = nullptr;

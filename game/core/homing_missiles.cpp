@@ -7,6 +7,7 @@
 #include "game/core/core_entities.h"
 #include "game/core/game_state.h"
 #include "game/core/scoring.h"
+#include "game/core/trace_hook.h"
 #include "game/enemies/enemy_hits.h"
 #include "game/enemies/enemy_pools.h"
 #include "game/enemies/lock_sets.h"
@@ -194,6 +195,7 @@ void Launch(const Launcher& l) {
         m.dx = static_cast<float>(marker.x) + kAimOffset - m.x;
         m.dy = static_cast<float>(marker.y) + kAimOffset - m.y;
         m.speed = l.quickOnType2 && WeaponType == 2 ? kQuickLaunchSpeed : kLaunchSpeed;
+        TraceArm(&m, 0, m.x, m.y);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
 #include "game/core/scoring.h"
+#include "game/core/trace_hook.h"
 #include "game/enemies/enemy_hits.h"
 #include "game/enemies/enemy_pools.h"
 
@@ -81,6 +82,7 @@ void Spawn(int number, int group, int index) {
     missile.heading += kPi;
     missile.speed = kLaunchSpeed;
     missile.timer = 0.0f;
+    TraceArm(&missile, group, missile.x, missile.y);
 }
 
 // Heading toward the marker's aim point: atan of the slope, turned half round when the point lies left

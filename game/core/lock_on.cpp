@@ -2,6 +2,7 @@
 
 #include "engine/draw_position.h"
 #include "game/core/game_state.h"
+#include "game/core/trace_hook.h"
 #include "game/enemies/enemy_pools.h"
 #include "game/enemies/lock_sets.h"
 #include "game/stage_a/stage_a_entities.h"
@@ -108,11 +109,15 @@ void LockPart(int group, int index) {
         g.markers[index].y = oy + kPartY;
     }
     g.markers[index].locked = 1;
+    TraceArm(&g.markers[index], group, static_cast<float>(g.markers[index].x),
+             static_cast<float>(g.markers[index].y));
 }
 
 void Lock(LockRecord (&markers)[kLockSetCount], int index) {
     if (index < 0 || index >= kLockSetCount) return;
-    markers[index].locked = 1;
+    LockRecord& m = markers[index];
+    if (m.locked == 0) TraceArm(&m, 0, static_cast<float>(m.x), static_cast<float>(m.y));
+    m.locked = 1;
 }
 
 template <typename Record>

@@ -7,6 +7,7 @@
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
 #include "game/core/scoring.h"
+#include "game/core/trace_hook.h"
 #include "game/enemies/enemy_hits.h"
 #include "game/enemies/enemy_pools.h"
 
@@ -79,6 +80,7 @@ bool ArmShot(MainShot (&pool)[N], int index, int x, int y, int stepX, int stepY)
     shot.y = y;
     shot.stepX = stepX;
     shot.stepY = stepY;
+    TraceArm(&shot, 0, static_cast<float>(x), static_cast<float>(y));
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "game/core/core_entities.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
+#include "game/core/trace_hook.h"
 
 constinit float LockBannerHeight = 0.0f;
 
@@ -66,6 +67,9 @@ void UpdatePlayerBlast(int) {
         BlastFragment& f = BlastFragments[i];
         const int ring = i / kFragmentsPerRing;
         f.frameCounter += 1;
+        if (i == 0 && f.frameCounter == kRingLaunch[0]) {
+            TraceRecord(TraceKind::kShipLost, nullptr, 0, 0, PlayerPosition.x, PlayerPosition.y);
+        }
         if (f.frameCounter == kRingLaunch[ring]) {
             f.launched = 1;
             f.startX = PlayerPosition.x + kFragmentStart;

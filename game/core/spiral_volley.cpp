@@ -10,6 +10,7 @@
 #include "game/core/core_entities.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
+#include "game/core/trace_hook.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ void SpawnSpiralShot(int i) {
     s.speed = kStartSpeed;
     s.heading =
         static_cast<float>(((i - kHeadingIndexShift) * kHeadingStep + kHeadingStart) * kRadiansPerDegree);
+    TraceArm(&s, 0, static_cast<float>(s.x), static_cast<float>(s.y));
 }
 
 void FireSpiralVolley() {

@@ -17,6 +17,7 @@
 #include "game/core/ship.h"
 #include "game/core/ship_death.h"
 #include "game/core/spiral_volley.h"
+#include "game/core/trace_hook.h"
 
 namespace {
 
@@ -85,10 +86,12 @@ void RunAfterPresent(const StageDriver& stage) {
 
 }  // namespace
 
-void RunAttackRows(std::span<const AttackRow> rows, int n) {
+void RunAttackRows(std::span<const AttackRow> rows, int n, const char* table) {
     for (const AttackRow& row : rows) {
         if (n < row.low || n > row.high) continue;
         if (row.when != nullptr && !row.when()) continue;
+        TraceRow(TraceKind::kAttackRow, table, static_cast<int>(&row - rows.data()),
+                 static_cast<int>(rows.size()), static_cast<float>(n));
         for (Routine call : row.calls) {
             if (call == nullptr) break;
             call();
@@ -96,9 +99,11 @@ void RunAttackRows(std::span<const AttackRow> rows, int n) {
     }
 }
 
-void RunWaveRows(std::span<const WaveRow> rows) {
+void RunWaveRows(std::span<const WaveRow> rows, const char* table) {
     for (const WaveRow& row : rows) {
         if (!(StageScroll > row.low && StageScroll < row.high)) continue;
+        TraceRow(TraceKind::kWaveRow, table, static_cast<int>(&row - rows.data()),
+                 static_cast<int>(rows.size()), StageScroll);
         for (Routine call : row.calls) {
             if (call == nullptr) break;
             call();
@@ -120,7 +125,7 @@ void RunAttackStep(const AttackSchedule& schedule, const BossRecord& boss) {
     // A clock that never wraps stops at the largest count instead of running over.
     if (clock < INT_MAX) clock += 1;
     const int n = clock;
-    RunAttackRows(schedule.rows, n);
+    RunAttackRows(schedule.rows, n, schedule.table);
     if (schedule.afterRows != nullptr) schedule.afterRows(n);
     const int wrap = schedule.wrapAt != nullptr ? schedule.wrapAt() : 0;
     if (wrap > 0 && clock >= wrap) clock = 0;

@@ -20,8 +20,8 @@ struct AttackRow {
     Routine calls[kMaxAttackCalls];
 };
 
-// Runs every row whose window holds n.
-void RunAttackRows(std::span<const AttackRow> rows, int n);
+// Runs every row whose window holds n. `table` names the rows for a test's trace.
+void RunAttackRows(std::span<const AttackRow> rows, int n, const char* table = nullptr);
 
 // A row of a wave schedule: while low < StageScroll < high (both strict) the calls run in order.
 inline constexpr int kMaxWaveCalls = 10;
@@ -31,7 +31,7 @@ struct WaveRow {
     Routine calls[kMaxWaveCalls];
 };
 
-void RunWaveRows(std::span<const WaveRow> rows);
+void RunWaveRows(std::span<const WaveRow> rows, const char* table = nullptr);
 
 // A pool's move, then its draw (none: only the move), while `when` (if given) holds.
 struct PoolStep {
@@ -52,6 +52,7 @@ struct AttackSchedule {
     std::span<const AttackRow> rows;
     void (*afterRows)(int n);
     int (*wrapAt)();
+    const char* table = nullptr;  // the rows' name in a test's trace
 };
 
 // One attack step, as the boss phase runs it.

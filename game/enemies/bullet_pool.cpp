@@ -7,6 +7,7 @@
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/game_state.h"
+#include "game/core/trace_hook.h"
 #include "platform/system.h"
 
 namespace {
@@ -507,6 +508,7 @@ void ArmPoolRecord(const BulletPool<R>& pool, int index, int first) {
     if constexpr (HasRamp<R>) {
         if (f.resetsRamp) r.ramp = 0.0f;
     }
+    TraceArm(&r, index / size, RecordX(r), RecordY(r));
 }
 
 template <typename R>

@@ -8,6 +8,7 @@
 #include "engine/elSystem.h"
 #include "game/core/game_state.h"
 #include "game/core/picture_slots.h"
+#include "game/core/trace_hook.h"
 #include "game/enemies/enemy_kind_rules.h"
 #include "game/enemies/enemy_looks.h"
 #include "game/enemies/enemy_pools.h"
@@ -106,6 +107,16 @@ bool IsSlot(int slot) {
     return slot >= 0 && slot < kSmallEnemyCount;
 }
 
+// The plans of the stage that last ran its slots, so that a trace can name a spawn's pattern and look.
+constinit std::span<const SmallEnemySlotPlan> gTracePlans = {};
+
+void TraceSpawn(int slot, const SmallEnemy& e) {
+    if (GameTrace == nullptr) return;
+    const bool planned = slot < static_cast<int>(gTracePlans.size());
+    TraceRecord(TraceKind::kSpawn, &e, planned ? gTracePlans[slot].pattern : -1,
+                planned ? gTracePlans[slot].look : -1, e.x, e.y);
+}
+
 void ApplyRows(SmallEnemy& e, const Pattern& p) {
     for (const SpeedRow& row : p.rows) {
         if (e.phase < row.lo || e.phase > row.hi) continue;
@@ -193,13 +204,16 @@ void SpawnSmallEnemy(int slot) {
     e.flameFrame = 0;
     e.phase = 0.0f;
     e.heading = 0.0f;
+    TraceSpawn(slot, e);
 }
 
 void MoveSmallEnemy(int slot, int pattern) {
     if (!IsSlot(slot) || pattern < 0 || pattern >= kSmallEnemyPatterns) return;
     SmallEnemy& e = SmallEnemies[slot];
     if (e.active != 0) ApplyPattern(e, kPatterns[pattern]);
-    if (OffScreen(e)) FreeRecord(e, kParkedX, kParkedY);
+    if (!OffScreen(e)) return;
+    if (e.active != 0) TraceRecord(TraceKind::kLeave, &e, pattern, 0, e.x, e.y);
+    FreeRecord(e, kParkedX, kParkedY);
 }
 
 void DrawSmallEnemy(int slot, int look) {
@@ -217,6 +231,7 @@ void DrawSmallEnemy(int slot, int look) {
 }
 
 void RunSmallEnemySlots(std::span<const SmallEnemySlotPlan> plans) {
+    gTracePlans = plans;
     for (int slot = 0; slot < static_cast<int>(plans.size()); ++slot) {
         MoveSmallEnemy(slot, plans[slot].pattern);
         DrawSmallEnemy(slot, plans[slot].look);

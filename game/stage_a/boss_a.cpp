@@ -39,7 +39,7 @@ constexpr PathRow kPath[] = {
 };
 
 constexpr BossPath kBossAPath{&BossARecord, &BossWarningPicture, &PicBOS111, kWarningSize,
-                              kWarningSize, kWarningSpeed,       kPath};
+                              kWarningSize, kWarningSpeed,       kPath,      "bossA"};
 
 constexpr BodyBand kBodies[] = {
     {500.0f, kBossAHealth, &PicBOSS11},
@@ -70,6 +70,7 @@ const BossLook kBossALook{
     .closesMusic = false,
     .nextScene = kSceneStageB,
     .transitionLength = kClearLength,
+    .name = "bossA",
 };
 
 }  // namespace

@@ -87,7 +87,7 @@ constexpr WaveRow kWaveSchedule[] = {
 void RunEnemies() {
     RunSmallEnemySlots(kSlotPlans);
     for (Routine step : kEnemySteps) step();
-    RunWaveRows(kWaveSchedule);
+    RunWaveRows(kWaveSchedule, "stageA waves");
 }
 
 // ---- Bullet pools
@@ -262,7 +262,8 @@ const StageDriver kStageA{
                .high = 1010.0f,
                .rows = kAttackRows,
                .afterRows = nullptr,
-               .wrapAt = AttackWrap},
+               .wrapAt = AttackWrap,
+               .table = "bossA attacks"},
     .timeLimit = 10000.0f,
     .enemies = RunEnemies,
     .pools = RunPools,

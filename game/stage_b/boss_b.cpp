@@ -48,7 +48,8 @@ constexpr PathRow kPath[] = {
     {331.0f, kForever, false, PathAction::kRewind, kLoopStart, 0.0f},
 };
 
-const BossPath kBossBPath{&BossB, &BossBFlyBy, &PicBOSS71, kBodyWidth, kBodyHeight, kWarningSpeed, kPath};
+const BossPath kBossBPath{&BossB,      &BossBFlyBy,   &PicBOSS71, kBodyWidth,
+                          kBodyHeight, kWarningSpeed, kPath,      "bossB"};
 
 const BodyBand kBodies[] = {
     {500.0f, 1000.0f, &PicBOSS71},
@@ -78,6 +79,7 @@ const BossLook kBossBLook{
     .closesMusic = false,
     .nextScene = kSceneStageC,
     .transitionLength = kClearLength,
+    .name = "bossB",
 };
 
 }  // namespace

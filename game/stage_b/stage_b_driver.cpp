@@ -80,7 +80,7 @@ constexpr Routine kPodLaunchers[] = {LaunchBossBPods01, LaunchBossBPods02, Launc
                                      LaunchBossBPods07, LaunchBossBPods08, LaunchBossBPods09};
 
 void AfterAttackRows(int n) {
-    if (Difficulty == 3) RunAttackRows(kDifficulty3Rows, n);
+    if (Difficulty == 3) RunAttackRows(kDifficulty3Rows, n, "bossB difficulty3");
     if (n <= kPodFrames) {
         for (Routine launch : kPodLaunchers) launch();
     }
@@ -139,7 +139,7 @@ void RunEnemies() {
     DrawFormationShooters1();
     MoveFormationShooters2();
     DrawFormationShooters2();
-    RunWaveRows(kPreludeWaves);
+    RunWaveRows(kPreludeWaves, "stageB prelude");
     MoveSpinners1();
     DrawSpinners1();
     MoveSpinners2();
@@ -155,13 +155,13 @@ void RunEnemies() {
     MoveDivers();
     MoveDivers();
     DrawDivers();
-    RunWaveRows(kMidStageWaves);
+    RunWaveRows(kMidStageWaves, "stageB mid");
     MoveCarrier1();
     DrawCarrier1();
-    RunWaveRows(kCarrier1Waves);
+    RunWaveRows(kCarrier1Waves, "stageB carrier1");
     MoveCarrier2();
     DrawCarrier2();
-    RunWaveRows(kCarrier2Waves);
+    RunWaveRows(kCarrier2Waves, "stageB carrier2");
 }
 
 // ---- Pools, each moved then drawn, in the frame's order -------------------------------------------------
@@ -349,7 +349,8 @@ const StageDriver kStageB{
                .high = kAttackBandHigh,
                .rows = kAttackRows,
                .afterRows = AfterAttackRows,
-               .wrapAt = StageBAttackWrap},
+               .wrapAt = StageBAttackWrap,
+               .table = "bossB attacks"},
     .timeLimit = kTimeLimit,
     .enemies = RunEnemies,
     .pools = RunPools,

@@ -51,7 +51,8 @@ const BossPath kBossCPath{.boss = &BossCRecord,
                           .warningWidth = 0,
                           .warningHeight = 0,
                           .warningSpeed = 0.0f,
-                          .rows = kPath};
+                          .rows = kPath,
+                          .name = "bossC"};
 
 constexpr int kBodyWidth = 440;
 constexpr int kBodyHeight = 380;
@@ -83,6 +84,7 @@ const BossLook kBossCLook{
     .closesMusic = true,
     .nextScene = kSceneEnding,
     .transitionLength = kWipeLength,
+    .name = "bossC",
 };
 
 }  // namespace
