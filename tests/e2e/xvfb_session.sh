@@ -48,3 +48,20 @@ await_window() {
     grep -E '^(Thread|#)'
   return 1
 }
+
+# free_display [top]: prints a display (":N") that no X server here holds: no lock file, no socket, and
+# no listener on its TCP port (6000 + N). With "top", the highest such number, which the displays that
+# these scripts start take last.
+free_display() {
+  local n port order="90 190"
+  [ "${1:-}" = top ] && order="190 -1 90"
+  for n in $(seq $order); do
+    port=$(printf '%04X' $((6000 + n)))
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ] &&
+      ! grep -qE ":$port [0-9A-F]+:0000 0A " /proc/net/tcp /proc/net/tcp6 2>/dev/null; then
+      echo ":$n"
+      return 0
+    fi
+  done
+  return 1
+}
