@@ -65,3 +65,19 @@ free_display() {
   done
   return 1
 }
+
+# start_xvfb_tcp: as start_xvfb, and the server also listens on TCP, so that a host name in DISPLAY
+# (localhost:N, this machine's name:N) reaches it as well as :N does.
+start_xvfb_tcp() {
+  local display
+  display=$(free_display) || return 1
+  Xvfb "$display" -screen 0 1024x768x24 -listen tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY="$display"
+  for _ in $(seq 300); do
+    running "$xvfb_pid" || return 1
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}

@@ -118,18 +118,62 @@ TEST_F(SdlBackendTest, RepeatedPressOfOneSideIsARepeatNotANewKey) {
 }
 
 std::string Scope(const char* driver, const char* x11, const char* wayland = nullptr,
-                  const char* runtime = nullptr) {
+                  const char* runtime = nullptr, const char* host = "gamebox") {
     char out[256];
-    sdl_backend::DisplayScopeName(driver, x11, wayland, runtime, out, sizeof out);
+    sdl_backend::DisplayScopeName(driver, x11, host, wayland, runtime, out, sizeof out);
     return out;
 }
 
-TEST(DisplayScope, OneNamePerDisplayWhateverTheSpelling) {
-    EXPECT_EQ(Scope("x11", ":0"), Scope("x11", ":0.0"));
-    EXPECT_EQ(Scope("x11", ":0"), Scope("x11", "unix:0.1"));
-    EXPECT_NE(Scope("x11", ":0"), Scope("x11", ":1"));
-    EXPECT_NE(Scope("x11", ":1"), Scope("x11", ":10"));
-    EXPECT_NE(Scope("x11", "otherhost:0"), Scope("x11", ":0"));
+TEST(DisplayScope, EverySpellingOfALocalDisplayIsOneName) {
+    // This machine is "gamebox"; every spelling below reaches its display 7.
+    const char* const local[] = {":7",
+                                 ":7.0",
+                                 ":7.1",
+                                 "unix:7",
+                                 "localhost:7",
+                                 "localhost:7.0",
+                                 "LocalHost:7",
+                                 "localhost.localdomain:7",
+                                 "127.0.0.1:7",
+                                 "127.0.1.1:7.0",
+                                 "gamebox:7",
+                                 "GAMEBOX:7.0",
+                                 "gamebox.example.org:7",
+                                 "[::1]:7",
+                                 "::1:7",
+                                 "tcp/localhost:7",
+                                 "inet6/[::1]:7",
+                                 "unix/:7",
+                                 "local/anyhost:7",
+                                 ":07"};
+    for (const char* spelling : local) EXPECT_EQ(Scope("x11", spelling), "x11 :7") << spelling;
+    // The machine's name given in full matches its short form too.
+    EXPECT_EQ(Scope("x11", "gamebox:7", nullptr, nullptr, "gamebox.example.org"), "x11 :7");
+    EXPECT_EQ(Scope("x11", "gamebox.example.org:7", nullptr, nullptr, "gamebox.example.org"), "x11 :7");
+}
+
+TEST(DisplayScope, OtherDisplaysAndHostsKeepTheirOwnName) {
+    const char* const other[] = {":70",         ":17",          "otherhost:7",   "10.0.0.2:7",
+                                 "gamebox2:7",  "gameboxx:7",   "box.gamebox:7", "[fe80::1]:7",
+                                 "128.0.0.1:7", "127.0.0.1x:7", "localhostx:7",  "tcp/otherhost:7"};
+    for (const char* spelling : other) EXPECT_NE(Scope("x11", spelling), "x11 :7") << spelling;
+    // A remote display is one name however its host's case and screen are written.
+    EXPECT_EQ(Scope("x11", "OtherHost:7.1"), Scope("x11", "otherhost:7"));
+    EXPECT_EQ(Scope("x11", "[fe80::1]:7"), Scope("x11", "fe80::1:7"));
+    EXPECT_NE(Scope("x11", "otherhost:7"), Scope("x11", "otherhost:8"));
+    // Two machines that share a first label in different domains are not this one.
+    EXPECT_NE(Scope("x11", "gamebox.other.org:7", nullptr, nullptr, "gamebox.example.org"), "x11 :7");
+    // Without a machine name only the loopback spellings are local.
+    EXPECT_NE(Scope("x11", "gamebox:7", nullptr, nullptr, ""), "x11 :7");
+    EXPECT_EQ(Scope("x11", "localhost:7", nullptr, nullptr, nullptr), "x11 :7");
+}
+
+TEST(DisplayScope, NotADisplayNameOrNotX11) {
+    // Text that names no display is not folded into one that does.
+    for (const char* text : {"", "7", "gamebox", ":", ":x", ":7x", "localhost:"}) {
+        EXPECT_NE(Scope("x11", text), "x11 :7") << text;
+        EXPECT_NE(Scope("x11", text), "x11 :0") << text;
+    }
     EXPECT_EQ(Scope("wayland", ":0", "wayland-1", "/run/user/7"), "wayland /run/user/7/wayland-1");
     EXPECT_EQ(Scope("wayland", nullptr, nullptr, "/run/user/7"), "wayland /run/user/7/wayland-0");
     EXPECT_EQ(Scope("wayland", nullptr, "/tmp/w", "/run/user/7"), "wayland /tmp/w");
