@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev libfontconfig-dev
+  libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev libfontconfig-dev libxcb1-dev
   timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
