@@ -21,7 +21,7 @@ cleanup() {
 }
 
 source "$(dirname "$0")/xvfb_session.sh"
-start_xvfb || fail "Xvfb did not start"
+start_own_xvfb -nolisten tcp || fail "Xvfb did not start"
 export SDL_AUDIODRIVER=dummy
 source "$(dirname "$0")/sanitizer_options.sh"
 

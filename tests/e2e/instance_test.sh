@@ -18,11 +18,11 @@ cleanup() {
 }
 
 source "$(dirname "$0")/xvfb_session.sh"
-start_xvfb_tcp || fail "the first Xvfb did not start"
+start_own_xvfb -listen tcp || fail "the first Xvfb did not start"
 display_a="$DISPLAY"
 xvfb_a="$xvfb_pid"
 xvfb_pid=""
-start_xvfb || fail "the second Xvfb did not start"
+start_own_xvfb -nolisten tcp || fail "the second Xvfb did not start"
 display_b="$DISPLAY"
 export SDL_AUDIODRIVER=dummy
 source "$(dirname "$0")/sanitizer_options.sh"

@@ -66,18 +66,22 @@ free_display() {
   return 1
 }
 
-# start_xvfb_tcp: as start_xvfb, and the server also listens on TCP, so that a host name in DISPLAY
-# (localhost:N, this machine's name:N) reaches it as well as :N does.
-start_xvfb_tcp() {
-  local display
-  display=$(free_display) || return 1
-  Xvfb "$display" -screen 0 1024x768x24 -listen tcp >/dev/null 2>&1 &
+# start_own_xvfb [Xvfb options...]: as start_xvfb, but the server takes a free display number itself and
+# says which, so that scripts starting servers at the same moment never meet on one number.
+start_own_xvfb() {
+  local said start=$SECONDS
+  said=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 "$@" 3>"$said" >/dev/null 2>&1 &
   xvfb_pid=$!
-  export DISPLAY="$display"
-  for _ in $(seq 300); do
-    running "$xvfb_pid" || return 1
-    xdpyinfo >/dev/null 2>&1 && return 0
+  while [ $((SECONDS - start)) -lt 30 ]; do
+    if grep -qx '[0-9][0-9]*' "$said"; then
+      export DISPLAY=":$(cat "$said")"
+      rm -f "$said"
+      return 0
+    fi
+    running "$xvfb_pid" || break
     sleep 0.1
   done
+  rm -f "$said"
   return 1
 }
