@@ -27,13 +27,19 @@ display_b="$DISPLAY"
 export SDL_AUDIODRIVER=dummy
 source "$(dirname "$0")/sanitizer_options.sh"
 
+# server_state <DISPLAY> <pid>: whether an X server's process runs and answers, for a failure's message.
+server_state() {
+  echo "(server on $1: $(running "$2" && echo running || echo ended), $(DISPLAY="$1" xdpyinfo >/dev/null 2>&1 && echo answers || echo "does not answer"))"
+}
 
 DISPLAY="$display_a" "$game" >"$work/a.log" 2>&1 &
 pid_a=$!
-DISPLAY="$display_a" await_window "$pid_a" || fail "no window on the first display: $(cat "$work/a.log")"
+DISPLAY="$display_a" await_window "$pid_a" ||
+  fail "no window on the first display: $(cat "$work/a.log") $(server_state "$display_a" "$xvfb_a")"
 DISPLAY="$display_b" "$game" >"$work/b.log" 2>&1 &
 pid_b=$!
-DISPLAY="$display_b" await_window "$pid_b" || fail "the copy on the second display did not run: $(cat "$work/b.log")"
+DISPLAY="$display_b" await_window "$pid_b" ||
+  fail "the copy on the second display did not run: $(cat "$work/b.log") $(server_state "$display_b" "$xvfb_pid")"
 kill -0 "$pid_a" 2>/dev/null || fail "the first copy ended when the second started on another display"
 
 # second_copy <DISPLAY>: a copy started on the first display, spelled so.

@@ -67,11 +67,13 @@ free_display() {
 }
 
 # start_own_xvfb [Xvfb options...]: as start_xvfb, but the server takes a free display number itself and
-# says which, so that scripts starting servers at the same moment never meet on one number.
+# says which, so that scripts starting servers at the same moment never meet on one number. The number
+# may be a low one that other programs take for granted (:0): the server does not reset when such a
+# client leaves it, which would drop a program connecting just then.
 start_own_xvfb() {
   local said start=$SECONDS
   said=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 "$@" 3>"$said" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 "$@" 3>"$said" >/dev/null 2>&1 &
   xvfb_pid=$!
   while [ $((SECONDS - start)) -lt 30 ]; do
     if grep -qx '[0-9][0-9]*' "$said"; then
