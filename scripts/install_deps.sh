@@ -8,7 +8,7 @@ set -euo pipefail
 # the fonts of the ending's credit lines.
 play_packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev libfontconfig-dev
+  libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev libfontconfig-dev libxcb1-dev
   timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
 )
 # GoogleTest and Google Benchmark; clang and its sanitizer runtime for the fuzzers; a virtual X display,

@@ -3,8 +3,8 @@
 
 namespace sdl_backend {
 
-// Starts reading the system's font configuration on a thread of its own, for the first text to find
-// ready; text waits for it. Without this call the first text reads it.
+// Brings up SDL's video, then starts reading the system's font configuration on a thread of its own,
+// for the first text to find ready; text waits for it. Without this call the first text reads it.
 void StartFontDiscovery();
 
 }  // namespace sdl_backend

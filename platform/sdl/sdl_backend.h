@@ -50,10 +50,12 @@ int DisplayConnectionOf(SDL_Window* window);
 // Brings up SDL's video and event parts once; false when there is no display.
 bool EnsureVideo();
 
-// The name of the display a program shows its windows on, from SDL's video driver and the display
-// variables: the single-instance names are taken within it.
-void DisplayScopeName(const char* driver, const char* x11Display, const char* waylandDisplay,
-                      const char* runtimeDir, char* out, std::size_t size);
+// The name of the display a program shows its windows on, from SDL's video driver, the display
+// variables and this machine's name: the single-instance names are taken within it. An X display on
+// this machine has one name however it is spelled (":0", "unix:0.0", "localhost:0", "127.0.0.1:0",
+// the machine's own name); one on another host keeps that host in its name.
+void DisplayScopeName(const char* driver, const char* x11Display, const char* hostName,
+                      const char* waylandDisplay, const char* runtimeDir, char* out, std::size_t size);
 
 // Translates an SDL key to the virtual-key code the game reads; 0 for keys the game never sees.
 int VirtualKeyOf(const SDL_Keysym& key);

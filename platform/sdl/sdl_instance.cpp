@@ -3,10 +3,12 @@
 // virtual display) neither sees these names nor stops a new copy here.
 // Both are names in the abstract socket namespace: a name is taken while a process holds its socket,
 // and the system frees it when the process ends, however it ends.
+#include <strings.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -51,7 +53,9 @@ const char* DisplayScope() {
     static char scope[512] = {};
     if (scope[0] != '\0') return scope;
     const char* driver = sdl_backend::EnsureVideo() ? SDL_GetCurrentVideoDriver() : nullptr;
-    sdl_backend::DisplayScopeName(driver, std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+    char host[256] = {};
+    if (gethostname(host, sizeof host - 1) != 0) host[0] = '\0';
+    sdl_backend::DisplayScopeName(driver, std::getenv("DISPLAY"), host, std::getenv("WAYLAND_DISPLAY"),
                                   std::getenv("XDG_RUNTIME_DIR"), scope, sizeof scope);
     return scope;
 }
@@ -88,6 +92,72 @@ int BindName(const char* kind, const char* name, int* error) {
 
 void WindowName(const char* className, const char* title, char* out, std::size_t size) {
     std::snprintf(out, size, "%s\n%s", className ? className : "", title ? title : "");
+}
+
+bool SameNoCase(const char* text, std::size_t length, const char* word) {
+    return std::strlen(word) == length && strncasecmp(text, word, length) == 0;
+}
+
+bool IsLoopbackAddress(const char* host, std::size_t length) {
+    if (SameNoCase(host, length, "::1")) return true;
+    // 127.0.0.0/8, written as a dotted address.
+    if (length < 4 || std::strncmp(host, "127.", 4) != 0) return false;
+    return std::strspn(host, "0123456789.") >= length;
+}
+
+// Whether the host part of an X display names this machine: no host at all, the loopback names and
+// addresses, or this machine's own name, in full or as its first label.
+bool IsLocalHost(const char* host, std::size_t length, const char* hostName) {
+    if (length == 0 || SameNoCase(host, length, "unix") || SameNoCase(host, length, "localhost")) return true;
+    if (length > 10 && strncasecmp(host, "localhost.", 10) == 0) return true;
+    if (IsLoopbackAddress(host, length)) return true;
+    if (hostName == nullptr || hostName[0] == '\0') return false;
+    if (SameNoCase(host, length, hostName)) return true;
+    const char* hostDot = static_cast<const char*>(std::memchr(host, '.', length));
+    const char* nameDot = std::strchr(hostName, '.');
+    if (hostDot != nullptr && nameDot == nullptr) {
+        return SameNoCase(host, static_cast<std::size_t>(hostDot - host), hostName);
+    }
+    if (hostDot == nullptr && nameDot != nullptr) {
+        return strncasecmp(host, hostName, length) == 0 && hostName + length == nameDot;
+    }
+    return false;
+}
+
+// An X display, [protocol/][host]:number[.screen], as the name of the display itself: every screen of
+// one display is one desktop, and each way of reaching a display on this machine (its socket, the
+// loopback, this machine's name) is the same display. False when the text is no display name.
+bool FoldX11Display(const char* display, const char* hostName, char* out, std::size_t size) {
+    const char* slash = std::strrchr(display, '/');
+    const char* name = slash != nullptr ? slash + 1 : display;
+    // A local protocol reaches this machine whatever host follows it.
+    const std::size_t protocolLength = slash != nullptr ? static_cast<std::size_t>(slash - display) : 0;
+    const bool localProtocol =
+        SameNoCase(display, protocolLength, "unix") || SameNoCase(display, protocolLength, "local");
+    const char* colon = std::strrchr(name, ':');
+    if (colon == nullptr) return false;
+    const char* digits = colon + 1;
+    const std::size_t numberLength = std::strspn(digits, "0123456789");
+    if (numberLength == 0 || (digits[numberLength] != '\0' && digits[numberLength] != '.')) return false;
+    const unsigned long number = std::strtoul(digits, nullptr, 10);
+    const char* host = name;
+    std::size_t hostLength = static_cast<std::size_t>(colon - name);
+    if (hostLength >= 2 && host[0] == '[' && host[hostLength - 1] == ']') {
+        ++host;
+        hostLength -= 2;
+    }
+    if (localProtocol || IsLocalHost(host, hostLength, hostName)) {
+        std::snprintf(out, size, "x11 :%lu", number);
+        return true;
+    }
+    // Host names do not tell case apart; none is longer than 253 characters.
+    char lowered[256];
+    const std::size_t kept = hostLength < sizeof lowered ? hostLength : sizeof lowered - 1;
+    for (std::size_t i = 0; i < kept; ++i) {
+        lowered[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(host[i])));
+    }
+    std::snprintf(out, size, "x11 %.*s:%lu", static_cast<int>(kept), lowered, number);
+    return true;
 }
 
 }  // namespace
@@ -160,21 +230,13 @@ BOOL SetForegroundWindow(HWND window) {
 
 namespace sdl_backend {
 
-void DisplayScopeName(const char* driver, const char* x11Display, const char* waylandDisplay,
-                      const char* runtimeDir, char* out, std::size_t size) {
+void DisplayScopeName(const char* driver, const char* x11Display, const char* hostName,
+                      const char* waylandDisplay, const char* runtimeDir, char* out, std::size_t size) {
     if (size == 0) return;
     if (driver == nullptr) driver = "";
-    if (std::strcmp(driver, "x11") == 0 && x11Display != nullptr) {
-        // [host]:number[.screen]: every screen of one display is one desktop; "unix" is the local host.
-        const char* colon = std::strrchr(x11Display, ':');
-        if (colon != nullptr) {
-            int hostLength = static_cast<int>(colon - x11Display);
-            if (hostLength == 4 && std::strncmp(x11Display, "unix", 4) == 0) hostLength = 0;
-            const int numberLength = static_cast<int>(std::strcspn(colon + 1, "."));
-            std::snprintf(out, size, "x11 %.*s:%.*s", hostLength, x11Display, numberLength, colon + 1);
-            return;
-        }
-    }
+    if (std::strcmp(driver, "x11") == 0 && x11Display != nullptr &&
+        FoldX11Display(x11Display, hostName, out, size))
+        return;
     if (std::strcmp(driver, "wayland") == 0) {
         const char* name =
             waylandDisplay != nullptr && *waylandDisplay != '\0' ? waylandDisplay : "wayland-0";

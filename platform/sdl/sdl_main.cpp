@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/entry.h"
+#include "platform/sdl/display_check.h"
 #include "platform/sdl/font_discovery.h"
 
 int main(int argc, char** argv) {
@@ -15,5 +16,12 @@ int main(int argc, char** argv) {
         used += static_cast<std::size_t>(n);
     }
     sdl_backend::StartFontDiscovery();
-    return WinMain(nullptr, nullptr, commandLine, SW_SHOWNORMAL);
+    const int code = WinMain(nullptr, nullptr, commandLine, SW_SHOWNORMAL);
+    // The game ends quietly with 0 when its window cannot be created; to whoever started it, that
+    // is a failure, and it is told why.
+    if (sdl_backend::NoDisplayOpened()) {
+        sdl_backend::ReportNoDisplay(argc > 0 ? argv[0] : "");
+        return 1;
+    }
+    return code;
 }

@@ -2,7 +2,8 @@
 // Wayland) while this process waits for it; the child holds this process's display connection too.
 // Whatever ends this process while a box shows must take the box with it, or the child would keep the
 // box and, through that connection, the full-screen window: so the child dies with its parent, and a
-// watcher ends this process when the display drops its connection (the window was destroyed).
+// watcher ends this process when the display drops its connection, or when another program destroys
+// the window (which this process, waiting for the box, would otherwise find gone only after it).
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
@@ -15,6 +16,7 @@
 
 #include "platform/common/gdi_objects.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/window_watch.h"
 #include "platform/window.h"
 
 namespace {
@@ -36,11 +38,16 @@ void InChildAfterFork() {
     if (getppid() != gBox.parent) _exit(0);
 }
 
-void WatchConnection(int fd) {
-    pollfd p{fd, POLLRDHUP, 0};
+// Reaches only what was set up before the thread started.
+constinit sdl_backend::WindowWatch gWindowWatch = {};
+
+void Watch(int connection) {
+    pollfd p[2] = {{connection, POLLRDHUP, 0}, {-1, POLLIN, 0}};
     while (gWatching.load()) {
-        if (poll(&p, 1, kWatchStepMs) > 0 && (p.revents & (POLLHUP | POLLRDHUP | POLLERR | POLLNVAL)) != 0)
-            _exit(0);
+        p[1].fd = gWindowWatch.socket;  // poll passes over a negative descriptor
+        if (poll(p, 2, kWatchStepMs) <= 0) continue;
+        if ((p[0].revents & (POLLHUP | POLLRDHUP | POLLERR | POLLNVAL)) != 0) _exit(0);
+        if (p[1].revents != 0 && sdl_backend::ReadWindowWatch(&gWindowWatch)) _exit(0);
     }
 }
 
@@ -72,14 +79,16 @@ int MessageBoxA(HWND window, const char* text, const char* caption, UINT type) {
     gBox.showing = 1;
     std::thread watcher;
     if (connection >= 0) {
+        if (sdl_backend::StartWindowWatch(owner, &gWindowWatch) && gWindowWatch.destroyed) _exit(0);
         gWatching = true;
-        watcher = std::thread(WatchConnection, connection);
+        watcher = std::thread(Watch, connection);
     }
     SDL_ShowSimpleMessageBox(flags, caption, text, owner);
     gBox.showing = 0;
     if (watcher.joinable()) {
         gWatching = false;
         watcher.join();
+        sdl_backend::EndWindowWatch(&gWindowWatch);
     }
     return IDOK;
 }

@@ -151,6 +151,10 @@ namespace sdl_backend {
 void StartFontDiscovery() {
     Discovery& d = FontDiscovery();
     if (d.started || gTtfReady || gTtfFailed) return;
+    // SDL's video forks as it starts where it launches a session bus for the display: started while
+    // this process has no other thread yet, no lock that the forked process needs can be held then
+    // (the sanitizer's allocator's among them, which hung it before it could run the launcher).
+    EnsureVideo();
     d.worker.thread = SDL_CreateThread(DiscoverFonts, "fonts", &d);
     d.started = d.worker.thread != nullptr;
 }

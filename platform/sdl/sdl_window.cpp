@@ -2,9 +2,12 @@
 #include <time.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/common/module_path.h"
 #include "platform/common/sequencer.h"
+#include "platform/sdl/display_check.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -17,6 +20,8 @@ constexpr int kDefaultScreenHeight = 600;
 constinit sdl_backend::NativeWindow gNative[platform_common::kMaxWindows] = {};
 constinit bool gVideoReady = false;
 constinit bool gVideoFailed = false;
+constinit bool gWindowRefused = false;
+constinit char gRefusal[256] = {};
 constinit bool gActive = false;
 constinit int gCursorCount = 0;
 constinit bool gCursorHidden = false;
@@ -166,6 +171,32 @@ void TranslateWindowEvent(Window* window, const SDL_WindowEvent& e) {
     }
 }
 
+bool Named(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && value[0] != '\0';
+}
+
+// Left to itself, SDL falls back to a video driver that draws into memory, and the game would run
+// unseen. So only drivers that show a window are tried, in SDL's own order, unless SDL_VIDEODRIVER
+// names one: that is taken as asked.
+void AskForVisibleDrivers() {
+    if (Named(SDL_HINT_VIDEODRIVER)) return;
+    // Wayland only where a compositor is named: with none, its library would try a default socket,
+    // complaining on stderr when there is no runtime folder.
+    const bool compositor = Named("WAYLAND_DISPLAY") || Named("WAYLAND_SOCKET");
+    char list[64] = "";
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const char* name = SDL_GetVideoDriver(i);
+        const bool visible = SDL_strcasecmp(name, "x11") == 0 || SDL_strcasecmp(name, "KMSDRM") == 0 ||
+                             (compositor && SDL_strcasecmp(name, "wayland") == 0);
+        if (!visible) continue;
+        if (list[0] != '\0') SDL_strlcat(list, ",", sizeof list);
+        SDL_strlcat(list, name, sizeof list);
+    }
+    // With none of them built in, a name that matches no driver still keeps SDL from its fallbacks.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, list[0] != '\0' ? list : "x11", SDL_HINT_OVERRIDE);
+}
+
 }  // namespace
 
 namespace sdl_backend {
@@ -174,13 +205,45 @@ bool EnsureVideo() {
     if (gVideoReady) return true;
     if (gVideoFailed) return false;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    AskForVisibleDrivers();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
         gVideoFailed = true;
         return false;
     }
     gVideoReady = true;
     return true;
+}
+
+bool NoDisplayOpened() {
+    return gVideoFailed || gWindowRefused;
+}
+
+void ReportNoDisplay(const char* program) {
+    const char* slash = program != nullptr ? std::strrchr(program, '/') : nullptr;
+    const char* name = slash != nullptr ? slash + 1 : program != nullptr ? program : "";
+    const char* display = std::getenv("DISPLAY");
+    char reason[512];
+    if (gWindowRefused) {
+        std::snprintf(reason, sizeof reason, "the %s display refused the window: %s",
+                      SDL_GetCurrentVideoDriver(), gRefusal);
+    } else if (Named(SDL_HINT_VIDEODRIVER)) {
+        std::snprintf(reason, sizeof reason, "SDL_VIDEODRIVER=%s did not start",
+                      std::getenv(SDL_HINT_VIDEODRIVER));
+    } else {
+        const int used =
+            display == nullptr || display[0] == '\0'
+                ? std::snprintf(reason, sizeof reason, "DISPLAY is not set")
+                : std::snprintf(reason, sizeof reason, "no X server answers at DISPLAY=%s", display);
+        if (Named("WAYLAND_DISPLAY") && used > 0 && static_cast<std::size_t>(used) < sizeof reason) {
+            std::snprintf(reason + used, sizeof reason - static_cast<std::size_t>(used),
+                          ", and no Wayland compositor answers at WAYLAND_DISPLAY=%s",
+                          std::getenv("WAYLAND_DISPLAY"));
+        }
+    }
+    std::fprintf(stderr,
+                 "%s: no display could be opened (%s); run it from a graphical session, or set DISPLAY "
+                 "to a running X display, for example DISPLAY=:0\n",
+                 name, reason);
 }
 
 NativeWindow* NativeOf(HWND window) {
@@ -291,7 +354,8 @@ bool CreateNativeWindow(Window* window) {
         SDL_CreateWindow(window->title, window->x, window->y, window->width > 0 ? window->width : 1,
                          window->height > 0 ? window->height : 1, flags);
     if (native->window == nullptr) {
-        std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+        gWindowRefused = true;
+        SDL_strlcpy(gRefusal, SDL_GetError(), sizeof gRefusal);
         return false;
     }
     native->renderer = CreateRenderer(native->window);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Ending the real program while an error box shows leaves nothing behind. A picture is missing, so the
 # program shows its error box (from a child process, on X11) over its full-screen window and names the
-# file on stderr; then the program is ended by SIGTERM, by SIGINT, or by its window being destroyed
-# (its display connection killed), and no process of it and no window may remain.
+# file on stderr; then the program is ended by SIGTERM, by SIGINT, by its display connection being
+# killed, or by another program destroying its window, and no process of it and no window may remain.
 # Usage: error_box_test.sh <program> <folder of the built data files>
 set -u
 set -m  # background programs keep SIGINT, as when started from a terminal
@@ -21,7 +21,7 @@ cleanup() {
 }
 
 source "$(dirname "$0")/xvfb_session.sh"
-start_xvfb || fail "Xvfb did not start"
+start_own_xvfb -nolisten tcp || fail "Xvfb did not start"
 export SDL_AUDIODRIVER=dummy
 source "$(dirname "$0")/sanitizer_options.sh"
 
@@ -42,7 +42,7 @@ done
 
 named_windows() { xwininfo -root -tree 2>/dev/null | grep -v 'has no name' | grep -c '"'; }
 
-for how in TERM INT destroy; do
+for how in TERM INT kill close; do
   "$program" >"$work/$how.log" 2>&1 &
   pid=$!
   child=""
@@ -63,9 +63,11 @@ for how in TERM INT destroy; do
   case "$how" in
     TERM) kill -TERM "$pid" ;;
     INT) kill -INT "$pid" ;;
-    destroy) xdotool windowkill "$(xdotool search --name '^QUENDRAVOLT$' | head -n 1)" ;;
+    kill) xdotool windowkill "$(xdotool search --name '^QUENDRAVOLT$' | head -n 1)" ;;
+    close) xdotool windowclose "$(xdotool search --name '^QUENDRAVOLT$' | head -n 1)" ;;
   esac
-  for _ in $(seq 50); do
+  start=$SECONDS
+  while [ $((SECONDS - start)) -lt 30 ]; do
     if ! running "$pid" && ! running "$child" && [ "$(named_windows)" -eq 0 ]; then break; fi
     sleep 0.1
   done
@@ -74,9 +76,10 @@ for how in TERM INT destroy; do
   [ "$(named_windows)" -eq 0 ] && [ -z "$(xdotool search --name '^QUENDRAVOLT$' 2>/dev/null)" ] ||
     fail "$how: windows remain: $(xwininfo -root -tree | grep -v 'has no name' | grep '"')"
   wait "$pid" 2>/dev/null
+  code=$?
   pid=""
   child=""
-  echo "$how while the error box showed: nothing left"
+  echo "$how while the error box showed: nothing left (status $code)"
 done
 cleanup
 echo "error box test passed for $game"

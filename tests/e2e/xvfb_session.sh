@@ -48,3 +48,42 @@ await_window() {
     grep -E '^(Thread|#)'
   return 1
 }
+
+# free_display [top]: prints a display (":N") that no X server here holds: no lock file, no socket, and
+# no listener on its TCP port (6000 + N). With "top", the highest such number, which the displays that
+# these scripts start take last.
+free_display() {
+  local n port order="90 190"
+  [ "${1:-}" = top ] && order="190 -1 90"
+  for n in $(seq $order); do
+    port=$(printf '%04X' $((6000 + n)))
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ] &&
+      ! grep -qE ":$port [0-9A-F]+:0000 0A " /proc/net/tcp /proc/net/tcp6 2>/dev/null; then
+      echo ":$n"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# start_own_xvfb [Xvfb options...]: as start_xvfb, but the server takes a free display number itself and
+# says which, so that scripts starting servers at the same moment never meet on one number. The number
+# may be a low one that other programs take for granted (:0): the server does not reset when such a
+# client leaves it, which would drop a program connecting just then.
+start_own_xvfb() {
+  local said start=$SECONDS
+  said=$(mktemp)
+  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 "$@" 3>"$said" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  while [ $((SECONDS - start)) -lt 30 ]; do
+    if grep -qx '[0-9][0-9]*' "$said"; then
+      export DISPLAY=":$(cat "$said")"
+      rm -f "$said"
+      return 0
+    fi
+    running "$xvfb_pid" || break
+    sleep 0.1
+  done
+  rm -f "$said"
+  return 1
+}
