@@ -8,7 +8,7 @@ packages=(
   timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool x11-utils imagemagick procps
+  xvfb xdotool x11-utils imagemagick procps libx11-dev
 )
 
 missing=()
