@@ -7,7 +7,8 @@
 # use at most 10 points of a core more than the bare program over the same seconds. When the machine
 # is too busy for even the bare program to keep its intervals, pacing cannot be judged: the test is
 # skipped (code 77) unless something else failed. Last, a driver with no scene to run must idle below
-# 10% of a core.
+# 10% of a core; on a machine found too busy above, more is a skip too: a loop that waits for messages
+# spends more of a core on each wake-up there.
 # Usage: pacing_test.sh <bare program> <scene driver> [scene driver ...]
 set -u
 bare="$1"
@@ -97,7 +98,10 @@ t1=$(ticks "$pid") || fail "the idle driver ended early: $(cat "$work/idle.log")
 w1=$(date +%s%N)
 idle=$(percent $((t1 - t0)) $((w1 - w0)))
 echo "$(basename "$1") with no scene: ${idle}% of a core"
-awk "BEGIN { exit !($idle < 10) }" || fail "idle loop uses ${idle}% of a core"
+if ! awk "BEGIN { exit !($idle < 10) }"; then
+  [ -n "$busy" ] || fail "idle loop uses ${idle}% of a core"
+  busy="$busy idle($idle%)"
+fi
 cleanup
 if [ -n "$busy" ]; then
   echo "SKIP: the machine was too busy to judge pacing for$busy (the bare program missed its intervals too)"
