@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "engine/elDraw.h"
@@ -134,6 +135,8 @@ struct FrameReport {
     bool held;
 };
 constinit FrameReport gReport = {};
+// The program's own scene functions, each run through ReportedScene<its number>.
+constinit SceneFunction gScenes[kSceneTableSize] = {};
 
 void ReadHold() {
     const char* hold = std::getenv("QV_HOLD_AT");
@@ -142,12 +145,11 @@ void ReadHold() {
     double mark = 0.0;
     if (std::sscanf(hold, "%15s %lf", name, &mark) != 2) return;
     constexpr const char* kNames[] = {"time", "stage", "clock"};
-    for (int i = 0; i < 3; ++i) {
-        if (std::strcmp(name, kNames[i]) == 0) gReport.holdValue = i + 1;
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
+        if (std::strcmp(name, kNames[i]) == 0) gReport.holdValue = static_cast<int>(i) + 1;
     }
     gReport.holdMark = mark;
 }
-constinit SceneFunction gScenes[kSceneTableSize] = {};
 
 int AttackClock() {
     switch (SceneNumber) {
@@ -235,6 +237,7 @@ int main(int argc, char** argv) {
     if (scene == kSceneStageB) JumpIntoStageB(argc, argv);
     PreviousScene = 0;
     elSystem::ResetFrameClock();
+    // As the entry does, so that the first frame's time is not the time since the clock began.
     LastIdleTime = timeGetTime();
     // Stage B jumps before its first frame; the other scenes jump once it has run.
     const bool jumpsLater = !pacing && argc > 2 && scene != kSceneStageB;
