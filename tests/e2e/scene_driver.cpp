@@ -17,6 +17,7 @@
 //   frame <n> time <t> stage <s> clock <c>
 // the frames and the seconds of frame time the scenes have run since the jump, the scene's own clock (the
 // stages' scroll, the ending's timeline) and the attack clock of the boss of the stage (0 elsewhere).
+// "started" is printed first, when the program's data are loaded and its loop begins.
 // With QV_HOLD_AT="<name> <value>" (a name of that line: time, stage or clock), the first frame at which
 // the value has reached <value> stays on the screen: "held" is printed and no scene runs after it, while
 // the loop goes on (Esc still ends the program), so that a screenshot taken however late shows that frame.
@@ -244,6 +245,8 @@ int main(int argc, char** argv) {
     gReport.on = !pacing && !jumpsLater;
     int exitCode = 0;
     bool holdBossC = false;
+    std::printf("started\n");
+    std::fflush(stdout);
     while (RunLoopPass(&exitCode)) {
         if (holdBossC) BossCRecord.clock = kRestBeforeSway;
         // Stage C keeps no frame counter: its clock shows that its first frame ran.
