@@ -26,6 +26,26 @@ bool FormatShortText(char* buffer, const char* format, ...) __attribute__((forma
 
 namespace elFont {
 
+// The text font between Create and EndText, and the colours last set.
+struct TextState {
+    HFONT font;
+    HFONT previous;
+    HDC dc;
+    COLORREF textColor;
+    COLORREF backgroundColor;
+};
+
+struct FontState {
+    // The font description block: allocated by InitTable, rewritten for each text. Until it exists (or
+    // when the allocation failed) a zeroed block of our own stands in, so text never reads through null.
+    LOGFONTA* block;
+    LOGFONTA standInBlock;
+    int tableReady;
+    TextState text;
+};
+
+extern FontState State;
+
 // Faces the engine asks for by number.
 enum Face : int { kFaceMincho = 0, kFaceGothic = 1 };
 

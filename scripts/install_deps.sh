@@ -16,7 +16,7 @@ play_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool x11-utils imagemagick procps gdb
+  xvfb xdotool x11-utils imagemagick procps gdb libx11-dev
 )
 
 case "${1:-play}" in

@@ -8,6 +8,7 @@
 
 constinit FontEntry FontTable[kFontTableSize] = {};
 constinit int FontCount = 0;
+constinit elFont::FontState elFont::State = {};
 
 namespace {
 
@@ -16,23 +17,8 @@ constexpr COLORREF kLineTextColor = 0xFFFFFF;
 constexpr COLORREF kLineBackgroundColor = 0x800000;
 constexpr int kLineHeight = 12;
 
-// The font description block: allocated by InitTable, rewritten for each text. Until it exists (or
-// when the allocation failed) a zeroed block of our own stands in, so text never reads through null.
-constinit LOGFONTA* gBlock = nullptr;
-constinit LOGFONTA gStandInBlock = {};
-constinit int gTableReady = 0;
-
-struct TextState {
-    HFONT font;
-    HFONT previous;
-    HDC dc;
-    COLORREF textColor;
-    COLORREF backgroundColor;
-};
-constinit TextState gText = {};
-
 LOGFONTA& Block() {
-    return gBlock != nullptr ? *gBlock : gStandInBlock;
+    return elFont::State.block != nullptr ? *elFont::State.block : elFont::State.standInBlock;
 }
 
 // Face names come in fixed fields that need not hold a terminator: read at most the field.
@@ -55,7 +41,7 @@ bool FormatShortText(char* buffer, const char* format, ...) {
 namespace elFont {
 
 void InitTable() {
-    if (gBlock == nullptr) gBlock = static_cast<LOGFONTA*>(GlobalAlloc(GPTR, sizeof(LOGFONTA)));
+    if (State.block == nullptr) State.block = static_cast<LOGFONTA*>(GlobalAlloc(GPTR, sizeof(LOGFONTA)));
     for (FontEntry& e : FontTable) e = FontEntry{{}, kFontKindEmpty, 0};
     HDC dc = elDraw::GetBackBufferDC();
     if (dc != nullptr) {
@@ -63,7 +49,7 @@ void InitTable() {
         EnumFontsA(dc, nullptr, EnumProc, 0);
         elDraw::ReleaseBackBufferDC();
     }
-    gTableReady = 1;
+    State.tableReady = 1;
 }
 
 int EnumProc(const LOGFONTA* font, const void*, DWORD, LPARAM) {
@@ -80,7 +66,7 @@ int EnumProc(const LOGFONTA* font, const void*, DWORD, LPARAM) {
 }
 
 int TableReady() {
-    return gTableReady;
+    return State.tableReady;
 }
 
 void Create(int face, int height, int angle, int weight, int italic, int underline) {
@@ -94,16 +80,16 @@ void Create(int face, int height, int angle, int weight, int italic, int underli
     block.lfItalic = static_cast<BYTE>(italic);
     block.lfUnderline = static_cast<BYTE>(underline);
     block.lfCharSet = SHIFTJIS_CHARSET;
-    gText.font = CreateFontIndirectA(&block);
-    gText.dc = elDraw::GetBackBufferDC();
-    if (gText.dc == nullptr) {
+    State.text.font = CreateFontIndirectA(&block);
+    State.text.dc = elDraw::GetBackBufferDC();
+    if (State.text.dc == nullptr) {
         // No device context: this line is skipped, and its font goes at once.
-        DeleteFont(gText.font);
-        gText.font = nullptr;
-        gText.previous = nullptr;
+        DeleteFont(State.text.font);
+        State.text.font = nullptr;
+        State.text.previous = nullptr;
         return;
     }
-    gText.previous = SelectFont(gText.dc, gText.font);
+    State.text.previous = SelectFont(State.text.dc, State.text.font);
 }
 
 void DrawLine(int x, int y, const char* text) {
@@ -114,8 +100,8 @@ void DrawLine(int x, int y, const char* text) {
 }
 
 void ReleaseFontBlock() {
-    if (gBlock != nullptr) GlobalFree(gBlock);
-    gBlock = nullptr;
+    if (State.block != nullptr) GlobalFree(State.block);
+    State.block = nullptr;
 }
 
 }  // namespace elFont
@@ -123,27 +109,30 @@ void ReleaseFontBlock() {
 namespace elDraw {
 
 void SetTextColors(COLORREF text, COLORREF background, int transparent) {
-    if (gText.dc != nullptr) {
-        SetTextColor(gText.dc, text);
-        SetBkColor(gText.dc, background);
-        SetBkMode(gText.dc, transparent ? TRANSPARENT : OPAQUE);
+    elFont::TextState& t = elFont::State.text;
+    if (t.dc != nullptr) {
+        SetTextColor(t.dc, text);
+        SetBkColor(t.dc, background);
+        SetBkMode(t.dc, transparent ? TRANSPARENT : OPAQUE);
     }
-    gText.textColor = text;
-    gText.backgroundColor = background;
+    t.textColor = text;
+    t.backgroundColor = background;
 }
 
 void DrawText(int x, int y, const char* text) {
-    if (gText.dc == nullptr || text == nullptr) return;
-    TextOutA(gText.dc, x, y, text, static_cast<int>(std::strlen(text)));
+    const elFont::TextState& t = elFont::State.text;
+    if (t.dc == nullptr || text == nullptr) return;
+    TextOutA(t.dc, x, y, text, static_cast<int>(std::strlen(text)));
 }
 
 void EndText() {
-    if (gText.dc == nullptr) return;
-    SelectFont(gText.dc, gText.previous);
-    DeleteFont(gText.font);
-    gText.font = nullptr;
-    gText.previous = nullptr;
-    gText.dc = nullptr;
+    elFont::TextState& t = elFont::State.text;
+    if (t.dc == nullptr) return;
+    SelectFont(t.dc, t.previous);
+    DeleteFont(t.font);
+    t.font = nullptr;
+    t.previous = nullptr;
+    t.dc = nullptr;
     ReleaseBackBufferDC();
 }
 

@@ -16,7 +16,6 @@ constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_SYSMENU;
 
 constinit char gCommandLine[kCommandLineSize] = {};
-constinit DWORD gLastIdleMs = 0;
 constinit POINT gLastMouse = {};
 
 void RegisterWindowClass(HINSTANCE instance) {
@@ -73,6 +72,8 @@ void OnProgramKey(int key) {
     }
 }
 
+constinit DWORD LastIdleTime = 0;
+
 // Scene numbers without a function run nothing; the loop still pumps messages for them.
 constinit SceneFunction SceneTable[kSceneTableSize] = {nullptr, RunTitleScene, RunStageA,     RunStageB,
                                                        nullptr, RunStageC,     nullptr,       nullptr,
@@ -107,8 +108,8 @@ bool RunLoopPass(int* exitCode) {
         return true;
     }
     const DWORD now = timeGetTime();
-    FrameTime = static_cast<float>(static_cast<std::uint32_t>(now - gLastIdleMs)) / 1000.0f;
-    gLastIdleMs = now;
+    FrameTime = static_cast<float>(static_cast<std::uint32_t>(now - LastIdleTime)) / 1000.0f;
+    LastIdleTime = now;
     if (PreviousScene == 0 && SceneNumber != 0) {
         SceneFirstFrame = 1;
         PreviousScene = SceneNumber;
@@ -146,7 +147,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, char* commandLine, int showCommand) {
     elSystem::EnableIme(0);
     LoadAllAssets();
     elSystem::ResetFrameClock();
-    gLastIdleMs = timeGetTime();
+    LastIdleTime = timeGetTime();
 
     int exitCode = 0;
     while (RunLoopPass(&exitCode)) {

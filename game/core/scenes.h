@@ -23,6 +23,9 @@ SceneFunction SceneFunctionFor(int scene);
 
 // One pass of the message loop. Returns false when WM_QUIT arrived, with its exit code in *exitCode.
 bool RunLoopPass(int* exitCode);
+// When the loop's last idle pass ran (milliseconds of timeGetTime); the next idle pass measures FrameTime
+// from it. The entry sets it just before the loop starts.
+extern DWORD LastIdleTime;
 
 void LoadAllAssets();
 

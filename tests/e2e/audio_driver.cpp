@@ -1,6 +1,10 @@
 // Plays a generated WAVE through the engine's sound objects and a generated MIDI piece through the
 // sequencer, on the real backend with SDL's disk audio driver, then measures the recorded stream:
-// where sound is heard, for how long, and how loud. Exit code 0 when both lengths are right.
+// where sound is heard, for how long, and how loud. Exit code 0 when both lengths are right. With an
+// output, the driver times its waits and its measures by the recording's own clock, the sound written so
+// far: on a busy machine the disk driver writes slower than the wall clock runs, as a sound card never
+// does.
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -25,16 +29,26 @@ constexpr double kMidiSeconds = 2.0;
 constexpr DWORD kGapBeforeMusicMs = 1500;
 constexpr DWORD kTailMs = 1200;
 constexpr DWORD kMusicTimeoutMs = 6000;
+// Wall time after which a wait for the recording to grow gives up: long, for a loaded machine.
+constexpr DWORD kRecordingTimeoutMs = 60000;
 constexpr int kWindowFrames = kRate / 100;  // 10 ms
 constexpr double kAudibleRms = 0.01;        // -40 dB of full scale
 constexpr int kSilentWindowsBetweenParts = 20;
 
-DWORD gNotifyAt = 0;
+const char* gRecording = nullptr;
+
+// Seconds of sound in the recording so far (with no recording, of the wall clock).
+double Now() {
+    if (gRecording == nullptr) return timeGetTime() / 1000.0;
+    return RecordedSeconds(gRecording, kRate, kChannels);
+}
+
+double gNotifyAt = -1.0;
 WPARAM gNotifyResult = 0;
 
 LRESULT Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == MM_MCINOTIFY && gNotifyAt == 0) {
-        gNotifyAt = timeGetTime();
+    if (message == MM_MCINOTIFY && gNotifyAt < 0) {
+        gNotifyAt = Now();
         gNotifyResult = wParam;
     }
     return elSystem::WindowProc(window, message, wParam, lParam);
@@ -43,6 +57,23 @@ LRESULT Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 void Pump() {
     MSG msg{};
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+// Pumps messages until the recording holds `seconds` more sound than it did at `from`, or until `stop`
+// holds; gives up after kRecordingTimeoutMs of wall time. Returns the recording's seconds at the end.
+template <typename Stop>
+double AwaitSound(double from, double seconds, Stop stop) {
+    const DWORD start = timeGetTime();
+    double now = Now();
+    while (now - from < seconds && !stop() && timeGetTime() - start < kRecordingTimeoutMs) {
+        Pump();
+        Sleep(2);
+        now = Now();
+    }
+    return now;
+}
+double AwaitSound(double from, double seconds) {
+    return AwaitSound(from, seconds, [] { return false; });
 }
 
 struct Part {
@@ -95,23 +126,19 @@ std::vector<Part> FindParts(const std::vector<std::int16_t>& samples) {
 // Music asked for the moment the output opens, while the synthesiser may still be loading its
 // soundfont (run with --music-first): the piece is heard whole, from the moment it was started.
 int RunMusicFirst(const char* recording) {
-    const DWORD openedAt = timeGetTime();
     if (!elSound::Init()) {
         std::fprintf(stderr, "no sound output\n");
         return 2;
     }
     elSound::InitMidiState();
     elSound::PlayMidi("MIDI/PIECE.MID", 0);
-    const DWORD playedAt = timeGetTime();
-    while (elSound::Midi.open && timeGetTime() - playedAt < kMusicTimeoutMs) {
-        Pump();
-        Sleep(2);
-    }
-    Sleep(kTailMs);
+    // The recording starts when the output opens.
+    const double started = Now();
+    const double ended = AwaitSound(started, kMusicTimeoutMs / 1000.0, [] { return !elSound::Midi.open; });
+    AwaitSound(ended, kTailMs / 1000.0);
     elSound::CloseMidi();
     elSound::Release();
     std::vector<Part> parts = FindParts(ReadRawSamples(recording));
-    const double started = (playedAt - openedAt) / 1000.0;
     for (std::size_t i = 0; i < parts.size(); ++i)
         std::printf("music first: audible part %zu from %.2f s for %.2f s (played at %.3f s)\n", i,
                     parts[i].start, parts[i].length, started);
@@ -129,17 +156,14 @@ int RunSilent() {
         return 2;
     }
     elSound::InitMidiState();
-    DWORD musicStart = timeGetTime();
+    const double musicStart = Now();
     elSound::PlayMidi("MIDI/PIECE.MID", 0);
-    while (elSound::Midi.open && timeGetTime() - musicStart < kMusicTimeoutMs) {
-        Pump();
-        Sleep(2);
-    }
-    double seconds = (timeGetTime() - musicStart) / 1000.0;
+    const double seconds =
+        AwaitSound(musicStart, kMusicTimeoutMs / 1000.0, [] { return !elSound::Midi.open; }) - musicStart;
     std::printf("no sound output: piece closed by its notification after %.3f s (expected %.3f s)\n", seconds,
                 kMidiSeconds);
     bool ok =
-        gNotifyAt != 0 && gNotifyResult == MCI_NOTIFY_SUCCESSFUL && std::fabs(seconds - kMidiSeconds) <= 0.15;
+        gNotifyAt >= 0 && gNotifyResult == MCI_NOTIFY_SUCCESSFUL && std::fabs(seconds - kMidiSeconds) <= 0.15;
     std::printf("%s\n", ok ? "silent music length right" : "FAIL: silent music length wrong");
     return ok ? 0 : 1;
 }
@@ -166,6 +190,7 @@ int main(int argc, char** argv) {
         CreateWindowExA(0, "DEFAULT", "audio", 0, 0, 0, 64, 64, nullptr, nullptr, nullptr, nullptr);
 
     if (silent) return elSystem::State.mainWindow != nullptr ? RunSilent() : 2;
+    gRecording = recording;
     if (musicFirst) return RunMusicFirst(recording);
     if (!elSound::Init()) {
         std::fprintf(stderr, "no sound output\n");
@@ -176,23 +201,19 @@ int main(int argc, char** argv) {
     int slot = elSound::LoadObject("SOUND/TONE.WAV", 1);
     if (slot < 0) return 3;
     elSound::Play(slot, -1);
-    Sleep(kGapBeforeMusicMs);
+    AwaitSound(Now(), kGapBeforeMusicMs / 1000.0);
 
-    DWORD musicStart = timeGetTime();
+    const double musicStart = Now();
     elSound::PlayMidi("MIDI/PIECE.MID", 0);
-    DWORD stoppedAt = 0;
-    while (timeGetTime() - musicStart < kMusicTimeoutMs) {
-        Pump();
+    // Closed by its notification (loop 0), or seen stopped.
+    auto stopped = [] {
         char mode[kMidiStatusSize] = {};
-        // Closed by its notification (loop 0), or seen stopped.
-        if (!elSound::Midi.open || (mciSendStringA("status midi mode", mode, sizeof mode, nullptr) == 0 &&
-                                    std::strcmp(mode, "stopped") == 0)) {
-            stoppedAt = timeGetTime();
-            break;
-        }
-        Sleep(2);
-    }
-    Sleep(kTailMs);
+        return !elSound::Midi.open || (mciSendStringA("status midi mode", mode, sizeof mode, nullptr) == 0 &&
+                                       std::strcmp(mode, "stopped") == 0);
+    };
+    const double end = AwaitSound(musicStart, kMusicTimeoutMs / 1000.0, stopped);
+    const double stoppedAt = stopped() ? end : -1.0;
+    AwaitSound(end, kTailMs / 1000.0);
     elSound::CloseMidi();
     elSound::Release();  // closes the output, which ends the recording
 
@@ -204,11 +225,11 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < parts.size(); ++i)
         std::printf("audible part %zu: from %.2f s for %.2f s, rms %.3f, peak %.3f\n", i, parts[i].start,
                     parts[i].length, parts[i].rms, parts[i].peak);
-    double sequencerSeconds = stoppedAt != 0 ? (stoppedAt - musicStart) / 1000.0 : -1.0;
+    double sequencerSeconds = stoppedAt >= 0 ? stoppedAt - musicStart : -1.0;
     std::printf("sequencer: piece ended after %.3f s (expected %.3f s)\n", sequencerSeconds, kMidiSeconds);
-    if (gNotifyAt != 0)
+    if (gNotifyAt >= 0)
         std::printf("notification: result %lu after %.3f s\n", static_cast<unsigned long>(gNotifyResult),
-                    (gNotifyAt - musicStart) / 1000.0);
+                    gNotifyAt - musicStart);
     else
         std::printf("notification: no window to receive it\n");
 
@@ -220,7 +241,7 @@ int main(int argc, char** argv) {
         ok &= std::fabs(parts[1].start - parts[0].start - kGapBeforeMusicMs / 1000.0) <= 0.15;
     }
     ok &= std::fabs(sequencerSeconds - kMidiSeconds) <= 0.15;
-    if (gNotifyAt != 0) ok &= gNotifyResult == MCI_NOTIFY_SUCCESSFUL;
+    if (gNotifyAt >= 0) ok &= gNotifyResult == MCI_NOTIFY_SUCCESSFUL;
     std::printf("%s\n", ok ? "audio lengths right" : "FAIL: audio lengths wrong");
     return ok ? 0 : 1;
 }

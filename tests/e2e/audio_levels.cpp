@@ -37,8 +37,19 @@ constexpr int kSampleMax = 32767;
 constexpr int kSampleMin = -32768;
 constexpr const char* kStageMusic = "MIDI/Qvnd1.MID";
 
+// Wall time after which a wait for the recording to grow gives up: long, for a loaded machine.
+constexpr DWORD kRecordingTimeoutMs = 60000;
+
+const char* gRecording = nullptr;
+
+// Milliseconds of sound recorded so far. Every time here runs on this clock, which starts as the output
+// opens: on a busy machine the recording runs behind the wall clock, and the frames and stretches stay
+// where they fall in it.
+DWORD RecordedMs() { return static_cast<DWORD>(RecordedSeconds(gRecording, kRate, kChannels) * 1000.0); }
+
 void WaitUntil(DWORD due) {
-    while (static_cast<int>(timeGetTime() - due) < 0) Sleep(1);
+    const DWORD start = timeGetTime();
+    while (static_cast<int>(RecordedMs() - due) < 0 && timeGetTime() - start < kRecordingTimeoutMs) Sleep(1);
 }
 
 // Plays the sound every |cadence| frames for |frames| frames from |start|; returns when the last frame ends.
@@ -58,9 +69,9 @@ struct Stretch {
     DWORD end;
 };
 
-void Report(const std::vector<std::int16_t>& samples, DWORD openedAt, const Stretch& s) {
+void Report(const std::vector<std::int16_t>& samples, const Stretch& s) {
     const auto sampleAt = [&](DWORD t) {
-        return static_cast<std::size_t>(static_cast<std::uint64_t>(t - openedAt) * kRate / 1000) * kChannels;
+        return static_cast<std::size_t>(static_cast<std::uint64_t>(t) * kRate / 1000) * kChannels;
     };
     double clipped = 0, energy = 0, peak = 0;
     std::size_t n = 0;
@@ -89,7 +100,7 @@ int main(int argc, char** argv) {
     }
     platform_common::SetModulePathOverride((std::string(argv[1]) + "/audio_levels").c_str());
 
-    const DWORD openedAt = timeGetTime();
+    gRecording = recording;
     if (!elSound::Init()) {
         std::fprintf(stderr, "no sound output\n");
         return 2;
@@ -103,7 +114,7 @@ int main(int argc, char** argv) {
     const bool effects = is(3, "effects");
     if (is(2, "music")) elSound::PlayMidi(kStageMusic, 1);
 
-    const DWORD blastAt = timeGetTime() + kLeadMs;
+    const DWORD blastAt = RecordedMs() + kLeadMs;
     const DWORD blastEnd = PlayFrames(blastAt, kBlastFrames, effects ? bom : -1, 1);
     const DWORD fireAt = blastEnd + kGapMs;
     const DWORD fireEnd = PlayFrames(fireAt, kFireFrames, effects ? shot : -1, kShotCadenceFrames);
@@ -112,7 +123,7 @@ int main(int argc, char** argv) {
     elSound::Release();  // closes the output, which ends the recording
 
     const std::vector<std::int16_t> samples = ReadRawSamples(recording);
-    Report(samples, openedAt, {"blast", blastAt, blastEnd});
-    Report(samples, openedAt, {"fire", fireAt, fireEnd});
+    Report(samples, {"blast", blastAt, blastEnd});
+    Report(samples, {"fire", fireAt, fireEnd});
     return 0;
 }

@@ -11,17 +11,28 @@
 // frame (the work, the vertical-blank wait, the present) serves where there is no stage.
 // Stage C (scene 5) starts with the play flags of a title game and an invincible ship (no continue prompt
 // covers the patterns); the boss health and attack clock, when given, are set with the jump, boss C is
-// held where its path rests at the top of the field; the jump ("jumped") and each new value of the attack
-// clock ("clock n") are printed for scripts to time their screenshots by.
+// held where its path rests at the top of the field.
+// Scripts time their screenshots by the game's own clocks, never by the wall clock: from the jump on (from
+// the first frame where nothing is jumped), every frame a scene runs prints a line
+//   frame <n> time <t> stage <s> clock <c>
+// the frames and the seconds of frame time the scenes have run since the jump, the scene's own clock (the
+// stages' scroll, the ending's timeline) and the attack clock of the boss of the stage (0 elsewhere).
+// "started" is printed first, when the program's data are loaded and its loop begins.
+// With QV_HOLD_AT="<name> <value>" (a name of that line: time, stage or clock), the first frame at which
+// the value has reached <value> stays on the screen: "held" is printed and no scene runs after it, while
+// the loop goes on (Esc still ends the program), so that a screenshot taken however late shows that frame.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include "engine/elDraw.h"
 #include "engine/elSystem.h"
 #include "game/core/game_state.h"
 #include "game/core/resets.h"
 #include "game/core/scenes.h"
+#include "game/stage_a/stage_a_entities.h"
 #include "game/stage_b/stage_b_entities.h"
 #include "game/stage_c/stage_c_entities.h"
 #include "platform/sdl/font_discovery.h"
@@ -114,12 +125,83 @@ void StartAsATitleGame() {
     Invincible = 1;
 }
 
+// The frame lines: the scenes of the program's table run through a reporting stand-in each.
+struct FrameReport {
+    bool on;
+    int frames;
+    double seconds;
+    // QV_HOLD_AT: the value (0 none, 1 time, 2 stage, 3 clock) and the mark; held once it was reached.
+    int holdValue;
+    double holdMark;
+    bool held;
+};
+constinit FrameReport gReport = {};
+// The program's own scene functions, each run through ReportedScene<its number>.
+constinit SceneFunction gScenes[kSceneTableSize] = {};
+
+void ReadHold() {
+    const char* hold = std::getenv("QV_HOLD_AT");
+    if (hold == nullptr) return;
+    char name[16] = {};
+    double mark = 0.0;
+    if (std::sscanf(hold, "%15s %lf", name, &mark) != 2) return;
+    constexpr const char* kNames[] = {"time", "stage", "clock"};
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
+        if (std::strcmp(name, kNames[i]) == 0) gReport.holdValue = static_cast<int>(i) + 1;
+    }
+    gReport.holdMark = mark;
+}
+
+int AttackClock() {
+    switch (SceneNumber) {
+        case kSceneStageA:
+            return BossAAttackClock;
+        case kSceneStageB:
+            return BossBAttackTimer;
+        case kSceneStageC:
+            return BossCAttackClock;
+        default:
+            return 0;
+    }
+}
+
+template <std::size_t Scene>
+void ReportedScene() {
+    if (gReport.held) return;
+    gScenes[Scene]();
+    if (!gReport.on) return;
+    gReport.frames += 1;
+    gReport.seconds += FrameTime;
+    const double values[] = {gReport.seconds, StageScroll, static_cast<double>(AttackClock())};
+    std::printf("frame %d time %.3f stage %.2f clock %d\n", gReport.frames, values[0], values[1],
+                static_cast<int>(values[2]));
+    if (gReport.holdValue != 0 && values[gReport.holdValue - 1] >= gReport.holdMark) {
+        gReport.held = true;
+        std::printf("held\n");
+    }
+    std::fflush(stdout);
+}
+
+template <std::size_t... Scene>
+void ReportScenes(std::index_sequence<Scene...>) {
+    constexpr SceneFunction kReported[] = {ReportedScene<Scene>...};
+    for (std::size_t i = 0; i < kSceneTableSize; ++i) {
+        gScenes[i] = SceneTable[i];
+        if (SceneTable[i] != nullptr) SceneTable[i] = kReported[i];
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool pacing = argc > 1 && std::strcmp(argv[1], "pacing") == 0;
     const int scene = pacing ? kSceneStageA : argc > 1 ? std::atoi(argv[1]) : kSceneTitle;
-    if (pacing) SetUpPacing(argc, argv);
+    if (pacing) {
+        SetUpPacing(argc, argv);
+    } else {
+        ReportScenes(std::make_index_sequence<kSceneTableSize>{});
+        ReadHold();
+    }
     // As the real program's entry does.
     sdl_backend::StartFontDiscovery();
     elSystem::InitState();
@@ -156,36 +238,27 @@ int main(int argc, char** argv) {
     if (scene == kSceneStageB) JumpIntoStageB(argc, argv);
     PreviousScene = 0;
     elSystem::ResetFrameClock();
+    // As the entry does, so that the first frame's time is not the time since the clock began.
+    LastIdleTime = timeGetTime();
+    // Stage B jumps before its first frame; the other scenes jump once it has run.
+    const bool jumpsLater = !pacing && argc > 2 && scene != kSceneStageB;
+    gReport.on = !pacing && !jumpsLater;
     int exitCode = 0;
     bool holdBossC = false;
-    int reportedClock = -1;
+    std::printf("started\n");
+    std::fflush(stdout);
     while (RunLoopPass(&exitCode)) {
-        if (holdBossC) {
-            BossCRecord.clock = kRestBeforeSway;
-            if (BossCAttackClock != reportedClock) {
-                reportedClock = BossCAttackClock;
-                std::printf("clock %d\n", reportedClock);
-                std::fflush(stdout);
-            }
-        }
+        if (holdBossC) BossCRecord.clock = kRestBeforeSway;
         // Stage C keeps no frame counter: its clock shows that its first frame ran.
         const bool started = StageFrameCounter >= 1 || (scene == kSceneStageC && StageScroll > 0.0f);
-        if (!pacing && argc > 2 && scene != kSceneStageB && started) {
+        if (jumpsLater && started && !gReport.on) {
             // Jump along the scene's own clock once its first frame has run.
-            static bool jumped = false;
-            if (!jumped) {
-                StageScroll = static_cast<float>(std::atof(argv[2]));
-                if (scene == kSceneStageC) {
-                    if (argc > 3) {
-                        PlaceBossC(argv, argc);
-                        holdBossC = true;
-                    }
-                    // Stage C's scripts time their screenshots from here.
-                    std::printf("jumped\n");
-                    std::fflush(stdout);
-                }
+            StageScroll = static_cast<float>(std::atof(argv[2]));
+            if (scene == kSceneStageC && argc > 3) {
+                PlaceBossC(argv, argc);
+                holdBossC = true;
             }
-            jumped = true;
+            gReport.on = true;
         }
     }
     return exitCode;

@@ -8,30 +8,37 @@ keep="${2:-}"
 source "$(dirname "$0")/screen_session.sh"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 
-# 800x600 centred on the 1024x768 display; the play field is the middle 360 columns.
-field="360x600+322+84"
-shot() { import -window root -crop "$field" +repage "$shots/$1.png" 2>/dev/null; }
-lit() { convert "$shots/$1.png" -threshold 1% -format '%[fx:mean]' info: 2>/dev/null; }
-differ() { compare -metric AE "$shots/$1.png" "$shots/$2.png" null: 2>&1 | cut -d' ' -f1; }
+# 800x600 centred on the 1024x768 display; the play field is the middle 360 columns (322..681).
+shot() { grab "$1" 360 600 322 84 || fail "no screenshot $1"; }
+lit() { convert "$shots/$1.ppm" -threshold 1% -format '%[fx:mean]' info: 2>/dev/null; }
+differ() { compare -metric AE "$shots/$1.ppm" "$shots/$2.ppm" null: 2>&1 | cut -d' ' -f1; }
 # Share of a region (w x h + x + y inside the field) whose pixels pass an fx test.
-share() { convert "$shots/$1.png" -crop "$2" +repage -fx "$3" -format '%[fx:mean]' info: 2>/dev/null; }
+share() { convert "$shots/$1.ppm" -crop "$2" +repage -fx "$3" -format '%[fx:mean]' info: 2>/dev/null; }
 
-# Starts the driver in stage A at stage clock $1 (with J: invincible) and holds fire in its window.
+# Starts the driver in stage A at stage clock $1 (with J: invincible) and holds fire in its window. The
+# driver's frame lines (stage clock, seconds since the jump) time the screenshots.
+frames="$shots/game.frames"
 start_stage() {
-  "$driver" 2 "$@" >"$shots/game.log" 2>&1 &
+  "$driver" 2 "$@" >"$frames" 2>"$shots/game.log" &
   game_pid=$!
   await_window "$game_pid" || fail "no window titled QUENDRAVOLT; the driver printed: $(cat "$shots/game.log")"
   xdotool windowfocus --sync "$window" 2>/dev/null
   xdotool keydown shift
 }
 
+# after <frames> <what>: waits until the driver has run that many more frames than when the wait began.
+after() {
+  await_frames "$game_pid" "$frames" $(($(presented "$frames") + $1)) || fail "$2: $(cat "$shots/game.log")"
+}
+
 # The waves: small enemies, their shots and the formation shooters at about 300; swoopers gone, wave
-# flyers and their pellets at about 1100.
+# flyers and their pellets at about 1100. Each is taken when the stage clock reaches it, then a few
+# frames later.
 for s in 300 1100; do
   start_stage $((s - 40)) J
-  sleep 2.5
+  await_value "$game_pid" "$frames" stage "$s" || fail "stage A did not run to $s: $(cat "$shots/game.log")"
   shot "waves_$s"
-  sleep 0.3
+  after 18 "stage A stopped at $s"
   shot "waves_${s}_b"
   xdotool keyup shift
   stop_game
@@ -40,11 +47,11 @@ for s in 300 1100; do
 done
 
 # Boss A: it rises behind the warning picture and settles about 13.5 s after the jump; fire held under
-# it lowers its health into the attack band.
+# it lowers its health into the attack band: taken 23 s after the jump.
 start_stage 1461 J
-sleep 24
+await_value "$game_pid" "$frames" time 23 || fail "the boss fight did not run for 23 s: $(cat "$shots/game.log")"
 shot boss_attack
-sleep 0.2
+after 12 "the boss fight stopped"
 shot boss_attack_b
 xdotool keyup shift
 stop_game

@@ -13,26 +13,21 @@ source "$(dirname "$0")/screen_session.sh"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 
 # shot <driver> <width> <height> <name> <when> <stage clock> <health> [attack clock]: starts stage C with
-# the jump and takes the screen when the attack clock reaches <when> (or, for a number with a point,
-# that many seconds after the jump); keeps the play field, the 360-pixel column in the middle.
+# the jump and holds the frame at which the attack clock reaches <when> (or, for a number with a point, at
+# which that many seconds of frame time have passed since the jump) for the screenshot; keeps the play
+# field, the 360-pixel column in the middle.
 shot() {
   local driver="$1" width="$2" height="$3" name="$4" when="$5"
   shift 5
   local left=$(( (1024 - width) / 2 )) top=$(( (768 - height) / 2 ))
   local field=$(( (width - 360) / 2 ))
-  "$driver" 5 "$@" >"$shots/$name.log" 2>&1 &
+  local frames="$shots/$name.frames" hold="clock $when"
+  [[ "$when" == *.* ]] && hold="time $when"
+  QV_HOLD_AT="$hold" "$driver" 5 "$@" >"$frames" 2>"$shots/$name.log" &
   game_pid=$!
-  local mark="jumped"
-  [[ "$when" == *.* ]] || mark="clock $when"
-  for _ in $(seq 600); do
-    grep -qx "$mark" "$shots/$name.log" 2>/dev/null && break
-    kill -0 "$game_pid" 2>/dev/null || fail "$name: the driver ended early: $(cat "$shots/$name.log")"
-    sleep 0.02
-  done
-  grep -qx "$mark" "$shots/$name.log" || fail "$name: never reached $mark"
-  [[ "$when" == *.* ]] && sleep "$when"
-  import -window root -crop "${width}x${height}+${left}+${top}" +repage "$shots/$name.png" 2>/dev/null
-  convert "$shots/$name.png" -crop "360x${height}+${field}+0" +repage "$shots/$name.field.ppm"
+  await_line "$game_pid" "$frames" held || fail "$name: the driver never reached $hold: $(cat "$shots/$name.log")"
+  grab "$name" "$width" "$height" "$left" "$top" || fail "$name: no screenshot"
+  convert "$shots/$name.ppm" -crop "360x${height}+${field}+0" +repage "$shots/$name.field.ppm"
   kill "$game_pid" 2>/dev/null
   wait "$game_pid" 2>/dev/null
   game_pid=""

@@ -56,12 +56,7 @@ launch() {
 # Milliseconds from a program's start to its first present, once it has presented.
 first_frame_ms() {
   local name="$1" pid="$2"
-  for _ in $(seq 500); do
-    [ -s "$work/$name.presents" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "$name ended early: $(cat "$work/$name.log")"
-    sleep 0.01
-  done
-  [ -s "$work/$name.presents" ] || fail "$name presented nothing in 5 s"
+  await_frames "$pid" "$work/$name.presents" 1 >&2 || fail "$name showed no frame: $(cat "$work/$name.log")"
   awk -v s="$(cat "$work/$name.stamp")" 'NR == 1 { printf "%.1f", ($1 - s) / 1e6; exit }' "$work/$name.presents"
 }
 

@@ -87,3 +87,86 @@ start_own_xvfb() {
   rm -f "$said"
   return 1
 }
+
+# Waits on what the program under test shows or prints, never on the wall clock alone: a slow start, a
+# sanitizer build or a loaded machine only make a wait longer. Every wait ends after frame_wait_limit
+# seconds (long, for a sanitizer build on a busy machine), or at once when the program ends, and then says
+# what it awaited and what it saw last.
+frame_wait_limit="${QV_FRAME_WAIT_LIMIT:-240}"
+
+# presented <file>: the lines of a file the program writes one line a frame to: its present log (the file
+# named by QV_PRESENT_LOG, a line for each frame presented) or the scene driver's frame lines.
+presented() {
+  local n
+  n=$(wc -l 2>/dev/null <"$1") || n=0
+  echo "${n:-0}"
+}
+
+# reached <file> <name> <value>: whether a line of the file gives <name> a number of at least <value>, as
+# the scene driver's frame lines do ("frame 12 time 0.200 stage 301.50 clock 40").
+reached() {
+  awk -v name="$2" -v value="$3" '
+    { for (i = 1; i < NF; i++) if ($i == name && $(i + 1) + 0 >= value + 0) { found = 1; exit } }
+    END { exit !found }' "$1" 2>/dev/null
+}
+
+# await <pid> <what> <last seen> <condition ...>: runs the condition until it holds, while process <pid>
+# runs and the limit has not passed; on failure prints what was awaited and the last seen command's output.
+await() {
+  local pid="$1" what="$2" seen="$3" start=$SECONDS
+  shift 3
+  while ! "$@"; do
+    if ! running "$pid"; then
+      echo "awaited $what; the program ended, last seen: $(eval "$seen")"
+      return 1
+    fi
+    if [ $((SECONDS - start)) -ge "$frame_wait_limit" ]; then
+      echo "awaited $what for $frame_wait_limit s; last seen: $(eval "$seen")"
+      return 1
+    fi
+    sleep 0.02
+  done
+}
+
+# await_frames <pid> <file> <count>: waits until the program has written <count> lines to its present log
+# or frame lines.
+at_least_lines() { [ "$(presented "$1")" -ge "$2" ]; }
+await_frames() {
+  await "$1" "frame $3" "echo frame \$(presented '$2')" at_least_lines "$2" "$3"
+}
+
+# await_value <pid> <frame lines> <name> <value>: waits until the scene driver's frame lines give <name> a
+# number of at least <value>.
+await_value() {
+  await "$1" "$3 $4" "tail -n 1 '$2'" reached "$2" "$3" "$4"
+}
+
+# await_line <pid> <file> <line>: waits until the program's output holds the whole line.
+has_line() { grep -qxF "$2" "$1" 2>/dev/null; }
+await_line() {
+  await "$1" "\"$3\"" "tail -n 1 '$2'" has_line "$2" "$3"
+}
+
+# await_exit <pid>: waits until process <pid> has ended (a sanitizer build checks for leaks on its way out).
+await_exit() {
+  local pid="$1" start=$SECONDS
+  while running "$pid"; do
+    if [ $((SECONDS - start)) -ge "$frame_wait_limit" ]; then
+      echo "awaited the end of the program for $frame_wait_limit s"
+      return 1
+    fi
+    sleep 0.05
+  done
+}
+
+# press <pid> <file> <key>: holds a key as a person does, about 100 ms, and on until the program has shown
+# two more frames (lines of its present log or frame lines): its frames read the keys, and on a slow
+# machine 100 ms may not hold one. A key that ends the program is let go when the program has ended.
+press() {
+  local pid="$1" file="$2" key="$3" from
+  from=$(presented "$file")
+  xdotool keydown "$key"
+  sleep 0.1
+  await_frames "$pid" "$file" $((from + 2)) >/dev/null
+  xdotool keyup "$key"
+}

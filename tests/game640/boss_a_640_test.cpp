@@ -10,13 +10,14 @@
 #include "game/stage_a/boss_a_pools.h"
 #include "game/stage_a/stage_a_entities.h"
 #include "platform/headless.h"
+#include "support/fresh_process.h"
 
 namespace {
 
-class BossA640 : public ::testing::Test {
+class BossA640 : public FreshProcessTest {
 protected:
     void SetUp() override {
-        headless::Reset();
+        FreshProcessTest::SetUp();
         InitNewGame();
         ResetGameStateA();
         ResetGameStateB();

@@ -12,13 +12,14 @@
 #include "game/stage_a/stage_a_entities.h"
 #include "game/stage_a/stage_a_objects.h"
 #include "platform/headless.h"
+#include "support/fresh_process.h"
 
 namespace {
 
-class Enemies640 : public ::testing::Test {
+class Enemies640 : public FreshProcessTest {
 protected:
     void SetUp() override {
-        headless::Reset();
+        FreshProcessTest::SetUp();
         InitNewGame();
         ResetGameStateA();
         ResetGameStateB();

@@ -5,10 +5,13 @@
 #include "game/core/game_state.h"
 #include "game/core/resets.h"
 #include "platform/headless.h"
+#include "support/fresh_process.h"
 
 namespace {
 
-TEST(NewGame640, StripsStartAtTheTopOfTheSmallerScreen) {
+using NewGame640 = FreshProcessTest;
+
+TEST_F(NewGame640, StripsStartAtTheTopOfTheSmallerScreen) {
     for (BackgroundStrip& tile : SpareStrip) tile.zero = 4.0f;
     InitNewGame();
     for (const BackgroundStrip* strip : {StageAStrip, StageBStrip, StageCStrip, BackdropStrip, SideStrip1,
@@ -27,7 +30,7 @@ TEST(NewGame640, StripsStartAtTheTopOfTheSmallerScreen) {
     EXPECT_EQ(SpareStrip[10].zero, 4.0f);
 }
 
-TEST(NewGame640, ShipStartsLowerLeftOfTheSmallerScreen) {
+TEST_F(NewGame640, ShipStartsLowerLeftOfTheSmallerScreen) {
     PlayerPosition = {0.0f, 0.0f};
     InitNewGame();
     EXPECT_EQ(PlayerPosition.x, 290.0f);
@@ -36,7 +39,7 @@ TEST(NewGame640, ShipStartsLowerLeftOfTheSmallerScreen) {
     EXPECT_EQ(PowerCount, 5);
 }
 
-TEST(NewGame640, StarsUseTheSameScatterAsTheLargerScreen) {
+TEST_F(NewGame640, StarsUseTheSameScatterAsTheLargerScreen) {
     headless::SetTime(1000);
     ResetGameStateA();
     ResetGameStateB();

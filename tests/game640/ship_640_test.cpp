@@ -11,14 +11,14 @@
 #include "game/core/resets.h"
 #include "game/core/ship.h"
 #include "platform/headless.h"
+#include "support/fresh_process.h"
 
 namespace {
 
-class Ship640 : public ::testing::Test {
+class Ship640 : public FreshProcessTest {
 protected:
     void SetUp() override {
-        headless::Reset();
-        for (int& k : KeyStates) k = 0;
+        FreshProcessTest::SetUp();
         InitNewGame();
         ResetGameStateA();
         ResetGameStateB();

@@ -10,13 +10,14 @@
 #include "game/stage_c/boss_c_lines.h"
 #include "game/stage_c/stage_c_entities.h"
 #include "platform/headless.h"
+#include "support/fresh_process.h"
 
 namespace {
 
-class StageC640 : public ::testing::Test {
+class StageC640 : public FreshProcessTest {
 protected:
     void SetUp() override {
-        headless::Reset();
+        FreshProcessTest::SetUp();
         InitNewGame();
         ResetGameStateA();
         ResetGameStateB();

@@ -9,6 +9,7 @@
 #include "platform/gdi.h"
 #include "platform/headless.h"
 #include "platform/resources.h"
+#include "support/fresh_process.h"
 
 namespace {
 
@@ -16,6 +17,8 @@ using namespace bmp_builder;
 using platform_common::DecodeBmpFile;
 using platform_common::DecodedImage;
 using platform_common::DecodePackedDib;
+// The decoders read only what they are given; loading images also goes through the platform's objects.
+using BmpReader = FreshProcessTest;
 
 constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
 
@@ -30,7 +33,7 @@ bool Refused(const Bytes& file) {
     return !DecodeBmpFile(file.data(), file.size(), &image);
 }
 
-TEST(BmpReader, PalettedDepthsReadBottomUpRowsIntoTopDownPixels) {
+TEST_F(BmpReader, PalettedDepthsReadBottomUpRowsIntoTopDownPixels) {
     const Bytes pal2 = Palette({0x000000, kWhite});
     // 1 bit: rows are 4 bytes; the file's first row is the picture's bottom row.
     DecodedImage one = Decode(File(InfoHeader(3, 2, 1), pal2, {0xA0, 0, 0, 0, 0x40, 0, 0, 0}));
@@ -48,7 +51,7 @@ TEST(BmpReader, PalettedDepthsReadBottomUpRowsIntoTopDownPixels) {
     EXPECT_EQ(eight.pixels, (std::vector<std::uint32_t>{kRed, kGreen, kGreen, 0}));
 }
 
-TEST(BmpReader, DirectColourDepthsAndBitfields) {
+TEST_F(BmpReader, DirectColourDepthsAndBitfields) {
     // 16 bits without masks is 5-5-5.
     DecodedImage d16 = Decode(File(InfoHeader(2, 1, 16), {}, {0x00, 0x7C, 0x1F, 0x00}));
     EXPECT_EQ(d16.pixels, (std::vector<std::uint32_t>{kRed, kBlue}));
@@ -79,7 +82,7 @@ TEST(BmpReader, DirectColourDepthsAndBitfields) {
     EXPECT_TRUE(Refused(File(InfoHeader(1, 1, 16, 3), broken, {0, 0, 0, 0})));
 }
 
-TEST(BmpReader, RunLengthBitmapsWithEscapes) {
+TEST_F(BmpReader, RunLengthBitmapsWithEscapes) {
     const Bytes pal = Palette({0, kRed, kGreen, kBlue});
     // RLE8, 4 x 2: bottom row run of 4 x index 1; top row: absolute 3 pixels (padded), then end.
     DecodedImage rle8 = Decode(File(InfoHeader(4, 2, 8, 1, 4), pal, {4, 1, 0, 0, 0, 3, 2, 3, 1, 0, 0, 1}));
@@ -94,7 +97,7 @@ TEST(BmpReader, RunLengthBitmapsWithEscapes) {
     EXPECT_EQ(abs4.pixels, (std::vector<std::uint32_t>{kBlue, kGreen, kRed}));
 }
 
-TEST(BmpReader, RunLengthDeltasAndRowEndsLandExactly) {
+TEST_F(BmpReader, RunLengthDeltasAndRowEndsLandExactly) {
     const Bytes pal = Palette({0, kRed, kGreen, kBlue});
     // RLE8, 4 x 3 from the bottom row: two reds, a delta of (1, 1) to column 3 of the middle row, a
     // green there, a row end, then four pixels in absolute mode filling the top row, the end mark.
@@ -115,7 +118,7 @@ TEST(BmpReader, RunLengthDeltasAndRowEndsLandExactly) {
               (std::vector<std::uint32_t>{kGreen}));
 }
 
-TEST(BmpReader, RunLengthDataThatLeavesThePictureIsRefused) {
+TEST_F(BmpReader, RunLengthDataThatLeavesThePictureIsRefused) {
     const Bytes pal = Palette({0, kRed, kGreen, kBlue});
     const auto rle8 = [&](int w, int h, const Bytes& bits) {
         return File(InfoHeader(w, h, 8, 1, 4), pal, bits);
@@ -144,7 +147,7 @@ TEST(BmpReader, RunLengthDataThatLeavesThePictureIsRefused) {
     EXPECT_FALSE(Refused(rle4(4, 1, {4, 0x12, 0, 1})));
 }
 
-TEST(BmpReader, DeepResourcesSkipTheColoursTheyDeclare) {
+TEST_F(BmpReader, DeepResourcesSkipTheColoursTheyDeclare) {
     // A resource has no file header to say where its bits start: they follow the declared colours.
     Bytes dib24 = InfoHeader(1, 1, 24, 0, 2);
     dib24.insert(dib24.end(), {0xAA, 0xAA, 0xAA, 0, 0xBB, 0xBB, 0xBB, 0});
@@ -180,7 +183,7 @@ TEST(BmpReader, DeepResourcesSkipTheColoursTheyDeclare) {
               (std::vector<std::uint32_t>{kBlue}));
 }
 
-TEST(BmpReader, CoreAndLaterHeadersAndPackedResources) {
+TEST_F(BmpReader, CoreAndLaterHeadersAndPackedResources) {
     Bytes core;
     Put32(core, 12);
     Put16(core, 2);
@@ -206,7 +209,7 @@ TEST(BmpReader, CoreAndLaterHeadersAndPackedResources) {
     EXPECT_EQ(packed.pixels, (std::vector<std::uint32_t>{kBlue}));
 }
 
-TEST(BmpReader, TruncatedAndMalformedFilesAreRefused) {
+TEST_F(BmpReader, TruncatedAndMalformedFilesAreRefused) {
     const Bytes good = File24(4, 4, std::vector<std::uint32_t>(16, kRed));
     for (std::size_t cut = 0; cut < good.size(); ++cut) {
         Bytes part(good.begin(), good.begin() + static_cast<long>(cut));
@@ -236,8 +239,7 @@ TEST(BmpReader, TruncatedAndMalformedFilesAreRefused) {
     EXPECT_TRUE(Refused(File(InfoHeader(1, 1, 8, 0, 256), Bytes(40), {})));
 }
 
-TEST(BmpReader, LoadImageReadsFilesAndBitmapResources) {
-    headless::Reset();
+TEST_F(BmpReader, LoadImageReadsFilesAndBitmapResources) {
     const Bytes file = File24(2, 1, {kRed, kBlue});
     const std::filesystem::path path = std::filesystem::temp_directory_path() / "qv_bmp_reader_test.bmp";
     std::FILE* f = std::fopen(path.c_str(), "wb");

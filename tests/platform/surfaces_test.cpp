@@ -9,13 +9,14 @@
 #include "platform/headless.h"
 #include "platform/resources.h"
 #include "platform/system.h"
+#include "support/fresh_process.h"
 
 namespace {
 
-class SurfaceTest : public ::testing::Test {
+class SurfaceTest : public FreshProcessTest {
 protected:
     void SetUp() override {
-        headless::Reset();
+        FreshProcessTest::SetUp();
         ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
     }
 

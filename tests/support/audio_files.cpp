@@ -8,6 +8,7 @@
 #include <iterator>
 #include <numbers>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 std::vector<std::int16_t> ReadRawSamples(const char* path) {
@@ -16,6 +17,12 @@ std::vector<std::int16_t> ReadRawSamples(const char* path) {
     std::vector<std::int16_t> samples(bytes.size() / 2);
     std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
     return samples;
+}
+
+double RecordedSeconds(const char* path, int rate, int channels) {
+    struct stat st {};
+    if (stat(path, &st) != 0) return 0.0;
+    return static_cast<double>(st.st_size) / (static_cast<double>(rate) * channels * sizeof(std::int16_t));
 }
 
 void Append(Bytes& to, const Bytes& from) {

@@ -17,6 +17,9 @@ Bytes MakeMidi(int notes, int quartersEach, std::uint32_t tempoMicros = 500000);
 
 // The 16-bit samples of a raw recording (as SDL's disk audio driver writes it); empty when unreadable.
 std::vector<std::int16_t> ReadRawSamples(const char* path);
+// Seconds of 16-bit sound at the given rate and channel count that a raw recording holds so far (0 while
+// the file is missing): the recording's own clock, which on a busy machine runs behind the wall clock.
+double RecordedSeconds(const char* path, int rate, int channels);
 
 // Appends from to the end of to.
 void Append(Bytes& to, const Bytes& from);
