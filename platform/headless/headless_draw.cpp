@@ -132,6 +132,12 @@ int ScreenPixel(int x, int y) {
     return D().shown != nullptr ? SurfacePixel(D().shown, x, y) : -1;
 }
 
+ScreenView ShownScreen() {
+    platform_common::SurfacePixels p{};
+    if (D().shown == nullptr || !platform_common::AccessSurface(D().shown, &p)) return {};
+    return {p.pixels, p.width, p.height, p.pitch};
+}
+
 int SurfacePixel(DirectDrawSurface* surface, int x, int y) {
     platform_common::SurfacePixels p{};
     if (!platform_common::AccessSurface(surface, &p)) return -1;

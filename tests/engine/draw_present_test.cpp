@@ -39,10 +39,19 @@ TEST_F(DrawPresentTest, PresentCopiesTheBackBufferToTheScreen) {
     EXPECT_EQ(headless::NowMicroseconds(), before);  // no wait
     EXPECT_EQ(headless::VerticalBlankWaits(), 0);
     EXPECT_EQ(headless::ScreenPixel(799, 599), 0x1234);
+    // The whole screen at once, as the golden runs read it.
+    const headless::ScreenView shown = headless::ShownScreen();
+    ASSERT_NE(shown.pixels, nullptr);
+    EXPECT_EQ(shown.width, 800);
+    EXPECT_EQ(shown.height, 600);
+    ASSERT_GE(shown.pitch, 800);
+    EXPECT_EQ(shown.pixels[599 * shown.pitch + 799], 0x1234);
     elDraw::SetWaitVBlank(1);
     elDraw::Present();
     EXPECT_EQ(headless::VerticalBlankWaits(), 1);
     EXPECT_EQ(headless::PresentCount(), 2);
+    headless::LoseAllSurfaces();
+    EXPECT_EQ(headless::ShownScreen().pixels, nullptr);  // a lost screen has no pixels to read
 }
 
 TEST_F(DrawPresentTest, ALostScreenIsRestoredAndTheNextFramePresents) {

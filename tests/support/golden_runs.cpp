@@ -48,10 +48,16 @@ constexpr float kWoundBelowTop = 10.0f;
 constexpr int kAfterWrap = 300;
 constexpr float kSecondsBeforeLimit = 5.0f;
 // Boss A's path clock holds between these (it goes back to 138 at 160); a stalled frame carries it to
-// each target in turn, one inside each sway window.
+// each target in turn: one inside each sway window, or half a unit inside each end of every window
+// (162..171, 172..190, 191..200, 201..210, 211..220, 221..230, 231..240) and half a unit past it, so that
+// a window's end moved by one changes which row the frame runs.
 constexpr float kHoldFrom = 150.0f;
 constexpr float kRewindAt = 160.0f;
 constexpr float kSwayTargets[] = {166.0f, 181.0f, 195.0f, 205.0f, 215.0f, 225.0f, 235.0f};
+constexpr float kSwayEdgeTargets[] = {161.5f, 162.5f, 170.5f, 171.5f, 172.5f, 189.5f, 190.5f, 191.5f,
+                                      199.5f, 200.5f, 201.5f, 209.5f, 210.5f, 211.5f, 219.5f, 220.5f,
+                                      221.5f, 229.5f, 230.5f, 231.5f, 239.5f, 240.5f};
+constexpr std::span<const float> kNoStalls{};
 constexpr float kPathClockRate = 10.0f;
 constexpr int kFramesBetweenStalls = 60;
 // The shot clear is set this often (at the middle of each period) in runs with the switches.
@@ -72,15 +78,18 @@ const std::vector<GoldenRunSpec> kRuns = {
     {"stageA_flags", "stage A at difficulty 3 with scoring flags 2 and 1, to the time limit",
      GoldenStart::kStageA, GoldenFight::kTimeLimit, kHardest, 2, 1, kStageFrames},
     {"stageA_stalls", "stage A with frames stalled while boss A holds, into each of its sway windows",
-     GoldenStart::kStageA, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, true},
+     GoldenStart::kStageA, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, kSwayTargets},
+    {"stageA_sway_edges",
+     "stage A with frames stalled while boss A holds, just inside and just past each end of its sway windows",
+     GoldenStart::kStageA, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, kSwayEdgeTargets},
     {"stageA_switches",
      "stage A with the automatic launch block on and the shot clear set now and then, boss A killed",
-     GoldenStart::kStageA, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, false, true},
+     GoldenStart::kStageA, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, true},
     {"stageB_kill", "stage B as stage A's clear leaves it, every weapon, boss B killed", GoldenStart::kStageB,
      GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageB_switches",
      "stage B with the automatic launch block on and the shot clear set now and then, boss B killed",
-     GoldenStart::kStageB, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, false, true},
+     GoldenStart::kStageB, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, true},
     {"stageB_limit", "stage B as stage A's clear leaves it, boss B wounded then spared to the time limit",
      GoldenStart::kStageB, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageB_flags", "stage B at difficulty 3 with scoring flags 2 and 1, to the time limit",
@@ -89,7 +98,7 @@ const std::vector<GoldenRunSpec> kRuns = {
      GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageC_switches",
      "stage C with the automatic launch block on and the shot clear set now and then, boss C killed",
-     GoldenStart::kStageC, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, false, true},
+     GoldenStart::kStageC, GoldenFight::kKill, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, true},
     {"stageC_limit", "stage C as stage B's clear leaves it, boss C wounded then spared to the time limit",
      GoldenStart::kStageC, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageC_flags", "stage C at difficulty 3 with scoring flags 2 and 1, to the time limit",
@@ -206,12 +215,14 @@ private:
 // is the stall. After the last one the stage clock jumps to the time limit.
 class Stalls {
 public:
+    explicit Stalls(std::span<const float> targets) : targets_(targets) {}
+
     void BeforeFrame(GoldenTrace& trace) {
         ++frames_;
-        if (next_ >= static_cast<int>(std::size(kSwayTargets)) || SceneNumber != kSceneStageA) return;
+        if (next_ >= static_cast<int>(targets_.size()) || SceneNumber != kSceneStageA) return;
         const float clock = BossARecord.clock;
         if (frames_ - lastStall_ < kFramesBetweenStalls || clock < kHoldFrom || clock >= kRewindAt) return;
-        const float seconds = (kSwayTargets[next_] - clock) / kPathClockRate;
+        const float seconds = (targets_[next_] - clock) / kPathClockRate;
         const auto micros = static_cast<std::uint64_t>(seconds * 1.0e6f);
         headless::AdvanceClock(micros);
         trace.Note("frame stalled " + std::to_string(micros / 1000) + " ms at boss A's path clock " +
@@ -221,7 +232,7 @@ public:
     }
 
     void AfterFrame(GoldenTrace& trace) {
-        if (next_ < static_cast<int>(std::size(kSwayTargets)) || jumped_ || frames_ - lastStall_ < 60) return;
+        if (next_ < static_cast<int>(targets_.size()) || jumped_ || frames_ - lastStall_ < 60) return;
         if (SceneNumber != kSceneStageA) return;
         StageScroll = kStageATimeLimit - kSecondsBeforeLimit * kStageAScrollRate;
         jumped_ = true;
@@ -229,6 +240,7 @@ public:
     }
 
 private:
+    std::span<const float> targets_;
     int frames_ = 0;
     int lastStall_ = 0;
     int next_ = 0;
@@ -331,7 +343,8 @@ GoldenResult PlayGoldenRun(const GoldenRunSpec& run) {
     Pilot pilot(run);
     const int startScene = SceneOf(run.start);
     LimitJump jump(startScene);
-    Stalls stalls;
+    Stalls stalls(run.stallTargets);
+    const bool stalling = !run.stallTargets.empty();
     bool left = false;  // left the scene it started in
     bool reachedEnding = false;
     bool jumped = false;
@@ -339,7 +352,7 @@ GoldenResult PlayGoldenRun(const GoldenRunSpec& run) {
     int exitCode = 0;
     for (int frames = 0; frames < run.frameLimit; ++frames) {
         pilot.BeforeFrame(trace);
-        if (run.stalls) stalls.BeforeFrame(trace);
+        if (stalling) stalls.BeforeFrame(trace);
         if (run.switches && InStage(SceneNumber) && frames % kClearEvery == kClearEvery / 2 &&
             ClearEnemyShots == 0) {
             ClearEnemyShots = 1;
@@ -347,7 +360,7 @@ GoldenResult PlayGoldenRun(const GoldenRunSpec& run) {
         }
         if (!stage_c_run::Runner::Frame(&exitCode)) break;
         trace.EndFrame();
-        if (run.stalls) {
+        if (stalling) {
             stalls.AfterFrame(trace);
         } else if (run.fight == GoldenFight::kTimeLimit) {
             jump.AfterFrame(trace);

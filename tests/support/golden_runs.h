@@ -4,6 +4,7 @@
 // scoring flags that open the rows nothing in a title game reaches.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,9 @@ struct GoldenRunSpec {
     int scoring1;
     int frameLimit;
     // Stalls single frames while boss A holds in place, each long enough to carry its path clock past
-    // the rewind into the next sway window, then ends the stage at its time limit.
-    bool stalls = false;
+    // the rewind to the next of these clock values, then ends the stage at its time limit (none: no
+    // stalls).
+    std::span<const float> stallTargets = {};
     // Sets the switches nothing in play sets: the automatic launch block's trigger (auto shots, boss-part
     // locks, homing missiles) from the start, and the shot clear (the spiral volley, pools that honour it)
     // every kClearEvery frames.

@@ -1,7 +1,7 @@
 // Records what a scripted run of the game did, frame by frame, as text that can be kept beside the tests
 // and compared line by line: scene changes with the score, the schedule rows, boss path rows and damage
-// bands as streaks of frames, every armed bullet, spawn and lost ship, and the whole-state hash every
-// kHashEvery frames.
+// bands as streaks of frames, every armed bullet, spawn and lost ship, and the whole-state hash with a
+// digest of every screen shown every kHashEvery frames.
 //
 // Repetitive events are summarised so that a file stays readable: a row's streaks are listed up to
 // kStreakLines times (then only counted), a pool group's arms up to kArmLines times, and every arm goes
@@ -112,6 +112,8 @@ private:
     // The block digest: arms since the last hash line.
     long long blockArms_ = 0;
     std::uint64_t blockDigest_ = 0;
+    // Every screen shown since the last hash line.
+    std::uint64_t screenDigest_ = 0;
     std::vector<Named> named_;  // by address
     int unnamed_ = 0;
 };

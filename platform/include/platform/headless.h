@@ -88,6 +88,15 @@ int DisplayHeight();
 // A pixel of the screen as last shown, or of any live surface; -1 outside it or while it is lost.
 int ScreenPixel(int x, int y);
 int SurfacePixel(DirectDrawSurface* surface, int x, int y);
+// The whole screen as last shown, row after row `pitch` pixels apart; all null and zero while nothing is
+// shown or it is lost.
+struct ScreenView {
+    const std::uint16_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int pitch = 0;
+};
+ScreenView ShownScreen();
 bool WindowMinimized(HWND window);
 
 }  // namespace headless
