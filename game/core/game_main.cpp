@@ -58,12 +58,7 @@ void OnProgramKey(int key) {
         case 'T':
             // Back to the title's first frame, without a transition; the game's entities stay as they are.
             elSound::CloseMidi();
-            BackgroundOff = 0;
-            MouseShip = 0;
-            ShipVisible = 1;
-            BlendEffects = 1;
-            Invincible = 0;
-            WeaponType = 0;
+            ResetTitleFlags();
             SceneNumber = kSceneTitle;
             PreviousScene = 0;
             break;

@@ -34,3 +34,7 @@ void RunTitleScene();
 void RunStageB();
 void RunStageC();
 void RunEndingScene();
+
+// The flags that the title puts back as it begins, and the T key with it: background, ship and effects
+// shown, keyboard ship, no invincibility, no weapon.
+void ResetTitleFlags();

@@ -32,15 +32,17 @@ void StartGame() {
 
 }  // namespace
 
+void ResetTitleFlags() {
+    BackgroundOff = 0;
+    MouseShip = 0;
+    ShipVisible = 1;
+    BlendEffects = 1;
+    Invincible = 0;
+    WeaponType = 0;
+}
+
 void RunTitleScene() {
-    if (SceneFirstFrame == 1) {
-        BackgroundOff = 0;
-        MouseShip = 0;
-        ShipVisible = 1;
-        BlendEffects = 1;
-        Invincible = 0;
-        WeaponType = 0;
-    }
+    if (SceneFirstFrame == 1) ResetTitleFlags();
     elDraw::ClearBackBuffer();
     DrawBackdrop();
     DrawStarfield(kTitleStarSpread, kTitleStarBase);

@@ -45,7 +45,9 @@ const char* gRecording = nullptr;
 // Milliseconds of sound recorded so far. Every time here runs on this clock, which starts as the output
 // opens: on a busy machine the recording runs behind the wall clock, and the frames and stretches stay
 // where they fall in it.
-DWORD RecordedMs() { return static_cast<DWORD>(RecordedSeconds(gRecording, kRate, kChannels) * 1000.0); }
+DWORD RecordedMs() {
+    return static_cast<DWORD>(RecordedSeconds(gRecording, kRate, kChannels) * 1000.0);
+}
 
 void WaitUntil(DWORD due) {
     const DWORD start = timeGetTime();
