@@ -73,36 +73,18 @@ void Mix(std::uint64_t& digest, const std::string& text) {
     }
 }
 
-// Folds the shown screen into `digest`: its size, then its rows, sixteen pixels a step in four lanes. The
-// rows are the backend's own live surface; the sanitizers' checks of every read would make each frame of
-// a run several times dearer, so this loop goes without them.
-__attribute__((no_sanitize("address", "undefined"))) void MixScreen(std::uint64_t& digest) {
+// Folds the shown screen into `digest`: its size, then its rows.
+void MixScreen(std::uint64_t& digest) {
     const headless::ScreenView screen = headless::ShownScreen();
     Mix(digest, screen.width);
     Mix(digest, screen.height);
     if (screen.pixels == nullptr) return;
-    constexpr int kStep = 16;
-    std::uint64_t a = digest;
-    std::uint64_t b = digest + 1;
-    std::uint64_t c = digest + 2;
-    std::uint64_t d = digest + 3;
+    LaneDigest lanes(digest);
     for (int y = 0; y < screen.height; ++y) {
-        const std::uint16_t* row = screen.pixels + static_cast<std::ptrdiff_t>(y) * screen.pitch;
-        int x = 0;
-        for (; x + kStep <= screen.width; x += kStep) {
-            std::uint64_t w[4];
-            std::memcpy(&w[0], row + x, sizeof w[0]);
-            std::memcpy(&w[1], row + x + 4, sizeof w[1]);
-            std::memcpy(&w[2], row + x + 8, sizeof w[2]);
-            std::memcpy(&w[3], row + x + 12, sizeof w[3]);
-            a = (a ^ w[0]) * kDigestPrime;
-            b = (b ^ w[1]) * kDigestPrime;
-            c = (c ^ w[2]) * kDigestPrime;
-            d = (d ^ w[3]) * kDigestPrime;
-        }
-        for (; x < screen.width; ++x) a = (a ^ row[x]) * kDigestPrime;
+        lanes.Bytes(screen.pixels + static_cast<std::ptrdiff_t>(y) * screen.pitch,
+                    static_cast<std::size_t>(screen.width) * sizeof *screen.pixels);
     }
-    for (std::uint64_t lane : {a, b, c, d}) Mix(digest, static_cast<long long>(lane));
+    lanes.FoldInto(digest);
 }
 
 // "0-5,7,9-10" from a set of rows.
@@ -135,6 +117,7 @@ GoldenTrace::GoldenTrace() {
     std::sort(named_.begin(), named_.end(), [](const Named& a, const Named& b) { return a.begin < b.begin; });
     blockDigest_ = kDigestStart;
     screenDigest_ = kDigestStart;
+    stateDigest_ = kDigestStart;
     gActive = this;
     GameTrace = Hook;
 }
@@ -307,12 +290,15 @@ void GoldenTrace::EndFrame() {
         scene_ = SceneNumber;
     }
     MixScreen(screenDigest_);
+    MixGameState(stateDigest_);
     if (frame_ % kHashEvery == 0) {
-        Add(frame_, Format("hash %016" PRIx64 " arms %lld digest %016" PRIx64 " screens %016" PRIx64,
-                           GameStateHash(), blockArms_, blockDigest_, screenDigest_));
+        Add(frame_, Format("hash %016" PRIx64 " states %016" PRIx64 " arms %lld digest %016" PRIx64
+                           " screens %016" PRIx64,
+                           GameStateHash(), stateDigest_, blockArms_, blockDigest_, screenDigest_));
         blockArms_ = 0;
         blockDigest_ = kDigestStart;
         screenDigest_ = kDigestStart;
+        stateDigest_ = kDigestStart;
     }
     ++frame_;
 }
@@ -323,9 +309,10 @@ std::string GoldenTrace::Finish() {
         if (s.open) CloseStreak(s);
     }
     const int last = frame_ - 1;
-    Add(last, Format("end score %d ships %d hash %016" PRIx64 " arms %lld digest %016" PRIx64
-                     " screens %016" PRIx64,
-                     Score, ShipStock, GameStateHash(), blockArms_, blockDigest_, screenDigest_));
+    Add(last,
+        Format("end score %d ships %d hash %016" PRIx64 " states %016" PRIx64 " arms %lld digest %016" PRIx64
+               " screens %016" PRIx64,
+               Score, ShipStock, GameStateHash(), stateDigest_, blockArms_, blockDigest_, screenDigest_));
     finished_ = true;
     std::stable_sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) {
         return a.frame != b.frame ? a.frame < b.frame : a.order < b.order;

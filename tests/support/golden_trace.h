@@ -114,6 +114,8 @@ private:
     std::uint64_t blockDigest_ = 0;
     // Every screen shown since the last hash line.
     std::uint64_t screenDigest_ = 0;
+    // The whole game state at the end of every frame since the last hash line.
+    std::uint64_t stateDigest_ = 0;
     std::vector<Named> named_;  // by address
     int unnamed_ = 0;
 };
