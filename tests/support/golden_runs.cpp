@@ -66,6 +66,10 @@ constexpr int kClearEvery = 600;
 constexpr int kOtherWeapons[] = {VK_CONTROL, 'C', 'V', 'N', 'B'};
 constexpr int kWeaponTurn = 50;
 constexpr int kWeaponHold = 35;
+// In runs with the flanks the ship holds a corner of its field for a whole attack cycle of the boss, then
+// the next: bottom left, bottom right, top left, top right. The stage clock jumps after the last.
+constexpr int kFlankCorners = 4;
+constexpr bool kFlanks = true;
 
 const std::vector<GoldenRunSpec> kRuns = {
     {"game",
@@ -103,6 +107,18 @@ const std::vector<GoldenRunSpec> kRuns = {
      GoldenStart::kStageC, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames},
     {"stageC_flags", "stage C at difficulty 3 with scoring flags 2 and 1, to the time limit",
      GoldenStart::kStageC, GoldenFight::kTimeLimit, kHardest, 2, 1, kStageFrames},
+    {"stageA_flanks",
+     "stage A to the time limit, the ship in each corner of its field for an attack cycle of boss A",
+     GoldenStart::kStageA, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, false,
+     kFlanks},
+    {"stageB_flanks",
+     "stage B to the time limit, the ship in each corner of its field for an attack cycle of boss B",
+     GoldenStart::kStageB, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, false,
+     kFlanks},
+    {"stageC_flanks",
+     "stage C to the time limit, the ship in each corner of its field for an attack cycle of boss C",
+     GoldenStart::kStageC, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, false,
+     kFlanks},
 };
 
 int SceneOf(GoldenStart start) {
@@ -185,29 +201,46 @@ StageClocks ClocksOf(int scene) {
     }
 }
 
-// Jumps the stage clock of a time-limit run once the boss's attack clock has gone round once and on a
-// little: every row of the schedule has run by then, and what is left is the same cycle again up to the
-// time limit.
-class LimitJump {
+// How many times the boss's attack clock of the scene a run started in has gone round.
+class AttackCycles {
 public:
-    explicit LimitJump(int scene) : scene_(scene), clocks_(ClocksOf(scene)) {}
+    explicit AttackCycles(int scene) : scene_(scene), clocks_(ClocksOf(scene)) {}
 
-    void AfterFrame(GoldenTrace& trace) {
-        if (jumped_ || SceneNumber != scene_) return;
+    void AfterFrame() {
+        if (SceneNumber != scene_) return;
         const int n = *clocks_.attackClock;
         if (n < last_) ++wraps_;
         last_ = n;
-        if (wraps_ == 0 || n < kAfterWrap) return;
-        StageScroll = clocks_.timeLimit - kSecondsBeforeLimit * clocks_.scrollRate;
-        jumped_ = true;
-        trace.Note("attack clock went round; stage clock jumped to " + std::to_string(StageScroll));
     }
+    int wraps() const { return wraps_; }
+    int clock() const { return last_; }
+    const StageClocks& clocks() const { return clocks_; }
 
 private:
     int scene_;
     StageClocks clocks_;
     int last_ = 0;
     int wraps_ = 0;
+};
+
+// Jumps the stage clock of a time-limit run once the boss's attack clock has gone round as often as asked
+// and on a little: every row of the schedule has run by then, and what is left is the same cycle again
+// up to the time limit.
+class LimitJump {
+public:
+    LimitJump(int scene, int cycles) : scene_(scene), cycles_(cycles) {}
+
+    void AfterFrame(const AttackCycles& attack, GoldenTrace& trace) {
+        if (jumped_ || SceneNumber != scene_) return;
+        if (attack.wraps() < cycles_ || attack.clock() < kAfterWrap) return;
+        StageScroll = attack.clocks().timeLimit - kSecondsBeforeLimit * attack.clocks().scrollRate;
+        jumped_ = true;
+        trace.Note("attack clock went round; stage clock jumped to " + std::to_string(StageScroll));
+    }
+
+private:
+    int scene_;
+    int cycles_;
     bool jumped_ = false;
 };
 
@@ -266,7 +299,7 @@ const BossRecord* SceneBoss(float& attackTop) {
 
 class Pilot {
 public:
-    explicit Pilot(const GoldenRunSpec& run) : run_(run) {}
+    Pilot(const GoldenRunSpec& run, const AttackCycles& attack) : run_(run), attack_(attack) {}
 
     void BeforeFrame(GoldenTrace& trace) {
         ++frame_;
@@ -284,18 +317,25 @@ public:
         if (!onTitle) leftTitle_ = true;
 
         const bool playing = Frozen == 0 && InStage(SceneNumber);
-        const float target = ShipTargetX();
+        const bool kill = run_.fight == GoldenFight::kKill;
+        float top = 0.0f;
+        const BossRecord* boss = SceneBoss(top);
+        const bool wounded = boss != nullptr && boss->health < top - kWoundBelowTop;
+        float target = ShipTargetX();
+        // Pressed towards a point past the bottom edge, the ship stops at the edge.
+        float targetY = 2.0f * static_cast<float>(build::kScreenHeight);
+        if (run_.flanks && wounded) {
+            const int corner = attack_.wraps() % kFlankCorners;
+            target = corner % 2 == 0 ? -static_cast<float>(build::kScreenWidth)
+                                     : 2.0f * static_cast<float>(build::kScreenWidth);
+            if (corner >= 2) targetY = -static_cast<float>(build::kScreenHeight);
+        }
         Press(VK_LEFT, playing && PlayerPosition.x > target + kSteerSlack);
         Press(VK_RIGHT, playing && PlayerPosition.x < target - kSteerSlack);
-        Press(VK_DOWN, playing);
+        Press(VK_UP, playing && PlayerPosition.y > targetY + kSteerSlack);
+        Press(VK_DOWN, playing && PlayerPosition.y < targetY - kSteerSlack);
 
-        bool fire = playing;
-        const bool kill = run_.fight == GoldenFight::kKill;
-        if (!kill) {
-            float top = 0.0f;
-            const BossRecord* boss = SceneBoss(top);
-            fire = playing && boss != nullptr && boss->health >= top - kWoundBelowTop;
-        }
+        const bool fire = playing && (kill || (boss != nullptr && !wounded));
         Press(VK_SHIFT, fire);
         const int turn = (frame_ / kWeaponTurn) % static_cast<int>(std::size(kOtherWeapons));
         for (int i = 0; i < static_cast<int>(std::size(kOtherWeapons)); ++i) {
@@ -315,6 +355,7 @@ private:
     }
 
     const GoldenRunSpec& run_;
+    const AttackCycles& attack_;
     int frame_ = 0;
     bool yDown_ = false;
     bool leftTitle_ = false;
@@ -340,9 +381,10 @@ GoldenResult PlayGoldenRun(const GoldenRunSpec& run) {
                std::to_string(ScoringMode[0]) + " " + std::to_string(ScoringMode[1]) + " ships " +
                std::to_string(ShipStock));
 
-    Pilot pilot(run);
     const int startScene = SceneOf(run.start);
-    LimitJump jump(startScene);
+    AttackCycles attack(startScene);
+    Pilot pilot(run, attack);
+    LimitJump jump(startScene, run.flanks ? kFlankCorners : 1);
     Stalls stalls(run.stallTargets);
     const bool stalling = !run.stallTargets.empty();
     bool left = false;  // left the scene it started in
@@ -360,10 +402,11 @@ GoldenResult PlayGoldenRun(const GoldenRunSpec& run) {
         }
         if (!stage_c_run::Runner::Frame(&exitCode)) break;
         trace.EndFrame();
+        attack.AfterFrame();
         if (stalling) {
             stalls.AfterFrame(trace);
         } else if (run.fight == GoldenFight::kTimeLimit) {
-            jump.AfterFrame(trace);
+            jump.AfterFrame(attack, trace);
         }
         if (SceneNumber != startScene) left = true;
         reachedEnding |= SceneNumber == kSceneEnding;
