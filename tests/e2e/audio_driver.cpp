@@ -61,6 +61,10 @@ void Pump() {
 
 // Pumps messages until the recording holds `seconds` more sound than it did at `from`, or until `stop`
 // holds; gives up after kRecordingTimeoutMs of wall time. Returns the recording's seconds at the end.
+// The longest step of those waits so far: how late, at most, they saw what they waited for. On a busy
+// machine a step can take far longer than its 2 ms.
+double gLongestStep = 0.0;
+
 template <typename Stop>
 double AwaitSound(double from, double seconds, Stop stop) {
     const DWORD start = timeGetTime();
@@ -68,7 +72,9 @@ double AwaitSound(double from, double seconds, Stop stop) {
     while (now - from < seconds && !stop() && timeGetTime() - start < kRecordingTimeoutMs) {
         Pump();
         Sleep(2);
+        const double before = now;
         now = Now();
+        gLongestStep = std::fmax(gLongestStep, now - before);
     }
     return now;
 }
@@ -160,10 +166,12 @@ int RunSilent() {
     elSound::PlayMidi("MIDI/PIECE.MID", 0);
     const double seconds =
         AwaitSound(musicStart, kMusicTimeoutMs / 1000.0, [] { return !elSound::Midi.open; }) - musicStart;
-    std::printf("no sound output: piece closed by its notification after %.3f s (expected %.3f s)\n", seconds,
-                kMidiSeconds);
-    bool ok =
-        gNotifyAt >= 0 && gNotifyResult == MCI_NOTIFY_SUCCESSFUL && std::fabs(seconds - kMidiSeconds) <= 0.15;
+    std::printf(
+        "no sound output: piece closed by its notification after %.3f s (expected %.3f s; the wait's "
+        "longest step %.3f s)\n",
+        seconds, kMidiSeconds, gLongestStep);
+    bool ok = gNotifyAt >= 0 && gNotifyResult == MCI_NOTIFY_SUCCESSFUL && seconds >= kMidiSeconds - 0.15 &&
+              seconds <= kMidiSeconds + 0.15 + gLongestStep;
     std::printf("%s\n", ok ? "silent music length right" : "FAIL: silent music length wrong");
     return ok ? 0 : 1;
 }
@@ -200,10 +208,10 @@ int main(int argc, char** argv) {
     elSound::InitMidiState();
     int slot = elSound::LoadObject("SOUND/TONE.WAV", 1);
     if (slot < 0) return 3;
+    const double toneAt = Now();
     elSound::Play(slot, -1);
-    AwaitSound(Now(), kGapBeforeMusicMs / 1000.0);
-
-    const double musicStart = Now();
+    // The music is asked for when the recording has grown by the gap, or later when the wait wakes late.
+    const double musicStart = AwaitSound(toneAt, kGapBeforeMusicMs / 1000.0);
     elSound::PlayMidi("MIDI/PIECE.MID", 0);
     // Closed by its notification (loop 0), or seen stopped.
     auto stopped = [] {
@@ -226,6 +234,7 @@ int main(int argc, char** argv) {
         std::printf("audible part %zu: from %.2f s for %.2f s, rms %.3f, peak %.3f\n", i, parts[i].start,
                     parts[i].length, parts[i].rms, parts[i].peak);
     double sequencerSeconds = stoppedAt >= 0 ? stoppedAt - musicStart : -1.0;
+    std::printf("music asked for at %.3f s; the waits' longest step %.3f s\n", musicStart, gLongestStep);
     std::printf("sequencer: piece ended after %.3f s (expected %.3f s)\n", sequencerSeconds, kMidiSeconds);
     if (gNotifyAt >= 0)
         std::printf("notification: result %lu after %.3f s\n", static_cast<unsigned long>(gNotifyResult),
@@ -238,9 +247,10 @@ int main(int argc, char** argv) {
         ok &= std::fabs(parts[0].length - kToneSeconds) <= 0.05;
         // The synthesiser's notes ring on a little after their release.
         ok &= parts[1].length >= kMidiSeconds - 0.1 && parts[1].length <= kMidiSeconds + 1.0;
-        ok &= std::fabs(parts[1].start - parts[0].start - kGapBeforeMusicMs / 1000.0) <= 0.15;
+        // Heard from when it was asked for, which is the gap after the tone unless the wait woke late.
+        ok &= std::fabs(parts[1].start - parts[0].start - (musicStart - toneAt)) <= 0.15;
     }
-    ok &= std::fabs(sequencerSeconds - kMidiSeconds) <= 0.15;
+    ok &= sequencerSeconds >= kMidiSeconds - 0.15 && sequencerSeconds <= kMidiSeconds + 0.15 + gLongestStep;
     if (gNotifyAt >= 0) ok &= gNotifyResult == MCI_NOTIFY_SUCCESSFUL;
     std::printf("%s\n", ok ? "audio lengths right" : "FAIL: audio lengths wrong");
     return ok ? 0 : 1;
