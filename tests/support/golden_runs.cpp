@@ -67,8 +67,10 @@ constexpr int kOtherWeapons[] = {VK_CONTROL, 'C', 'V', 'N', 'B'};
 constexpr int kWeaponTurn = 50;
 constexpr int kWeaponHold = 35;
 // In runs with the flanks the ship holds a corner of its field for a whole attack cycle of the boss, then
-// the next: bottom left, bottom right, top left, top right. The stage clock jumps after the last.
+// the next: bottom left, bottom right, top left, top right. The stage clock jumps after the last. Before
+// the boss comes, the ship goes round the corners kStageFlankTurn frames each.
 constexpr int kFlankCorners = 4;
+constexpr int kStageFlankTurn = 600;
 constexpr bool kFlanks = true;
 
 const std::vector<GoldenRunSpec> kRuns = {
@@ -108,15 +110,18 @@ const std::vector<GoldenRunSpec> kRuns = {
     {"stageC_flags", "stage C at difficulty 3 with scoring flags 2 and 1, to the time limit",
      GoldenStart::kStageC, GoldenFight::kTimeLimit, kHardest, 2, 1, kStageFrames},
     {"stageA_flanks",
-     "stage A to the time limit, the ship in each corner of its field for an attack cycle of boss A",
+     "stage A to the time limit, the ship round the corners of its field, and in each for an attack cycle of "
+     "boss A",
      GoldenStart::kStageA, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, false,
      kFlanks},
     {"stageB_flanks",
-     "stage B to the time limit, the ship in each corner of its field for an attack cycle of boss B",
+     "stage B to the time limit, the ship round the corners of its field, and in each for an attack cycle of "
+     "boss B",
      GoldenStart::kStageB, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, false,
      kFlanks},
     {"stageC_flanks",
-     "stage C to the time limit, the ship in each corner of its field for an attack cycle of boss C",
+     "stage C to the time limit, the ship round the corners of its field, and in each for an attack cycle of "
+     "boss C",
      GoldenStart::kStageC, GoldenFight::kTimeLimit, kTitleDifficulty, 1, 0, kStageFrames, kNoStalls, false,
      kFlanks},
 };
@@ -324,8 +329,9 @@ public:
         float target = ShipTargetX();
         // Pressed towards a point past the bottom edge, the ship stops at the edge.
         float targetY = 2.0f * static_cast<float>(build::kScreenHeight);
-        if (run_.flanks && wounded) {
-            const int corner = attack_.wraps() % kFlankCorners;
+        const bool bossAway = boss != nullptr && boss->x <= kParkedX;
+        if (run_.flanks && (wounded || bossAway)) {
+            const int corner = (wounded ? attack_.wraps() : frame_ / kStageFlankTurn) % kFlankCorners;
             target = corner % 2 == 0 ? -static_cast<float>(build::kScreenWidth)
                                      : 2.0f * static_cast<float>(build::kScreenWidth);
             if (corner >= 2) targetY = -static_cast<float>(build::kScreenHeight);

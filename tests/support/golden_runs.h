@@ -33,8 +33,9 @@ struct GoldenRunSpec {
     // locks, homing missiles) from the start, and the shot clear (the spiral volley, pools that honour it)
     // every kClearEvery frames.
     bool switches = false;
-    // Once the boss is wounded into its attack band, keeps the ship in each corner of its field for a
-    // whole attack cycle, so that the shots aimed at it leave the field by its sides too.
+    // Takes the ship round the corners of its field until the boss comes, and once the boss is wounded
+    // into its attack band keeps it in each corner for a whole attack cycle, so that the shots aimed at
+    // it leave the field by its sides too.
     bool flanks = false;
 };
 
