@@ -7,8 +7,10 @@
 # each on a display of its own, and 10 s after the start a game may hold at most 60 MB more resident
 # memory than the bare program. Sound goes to SDL's dummy driver, which the games open as they open any
 # other: the music's synthesiser and its soundfont are set up as usual. When even the bare program takes
-# over 1.5 s to its first frame the machine is too busy to judge start-up times: a start-up bound that
-# fails then skips the test (code 77); the memory bounds still fail it.
+# over 1.5 s to its first frame, or more processes wait to run than the machine has cores (the load
+# average of the last minute, at the start or at the end of the measurements), the machine is too busy to
+# judge start-up times: a start-up bound that fails then skips the test (code 77); the memory bounds still
+# fail it.
 # Usage: startup_test.sh <bare program> <stamping launcher> <game> [game ...]
 set -u
 bare="$1"
@@ -41,6 +43,7 @@ new_display() {
   xvfb_pid=""
 }
 export SDL_AUDIODRIVER=dummy
+load_before=$(cut -d' ' -f1 /proc/loadavg)
 
 # Starts a program (name, path, arguments ...) with its present log and stamp in $work/<name>.*;
 # leaves its process id in $launched.
@@ -100,6 +103,11 @@ echo "resident after ${memory_wait_s} s: bare ${resident[bare]} MB"
 status=0
 busy=0
 awk "BEGIN { exit !(${startup[bare]} > $busy_bare_ms) }" && busy=1
+load_after=$(cut -d' ' -f1 /proc/loadavg)
+for load in "$load_before" "$load_after"; do
+  awk "BEGIN { exit !($load > $(nproc)) }" && busy=1
+done
+echo "load average: $load_before at the start, $load_after at the end, on $(nproc) cores"
 for program in "${games[@]}"; do
   name=$(basename "$program")
   extra_ms=$(awk -v g="${startup[$name]}" -v b="${startup[bare]}" 'BEGIN { printf "%.1f", g - b }')
